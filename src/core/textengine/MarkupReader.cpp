@@ -1,0 +1,567 @@
+// MarkupReader.cpp: the markup parser. Every look at the data goes through
+// At(), which reads '\0' at and beyond the end of the markup, so no input can
+// make the reader touch memory outside it.
+#include "textengine/MarkupReader.h"
+
+#include "textengine/EmbeddedControl.h"
+#include "textengine/MarkupEntities.h"
+
+#include <algorithm>
+#include <climits>
+
+namespace quor {
+
+namespace {
+
+// Tables nest through their cells; deeper nesting (only seen in damaged or
+// hostile markup) reads the inner table's cell texts as ordinary paragraphs.
+constexpr int kMaxTableDepth = 32;
+constexpr std::size_t kValueLookahead = 12;
+
+struct ReadState {
+    std::vector<const IEmbeddedControl*> openTables; // tables whose cells are being read
+};
+
+bool ReadParagraphImpl(TUVAparag& par, MarkupCursor& cur, const MarkupReadOptions& opts, ReadState& state);
+void ReadParagraphsImpl(ParagraphList& out, MarkupCursor& cur, ParagraphKind kind, TUVAbox* box,
+                        const MarkupReadOptions& opts, ReadState& state);
+
+int HexDigit(char c)
+{
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
+    return -1;
+}
+
+// Decimal value: optional "-" then digits; empty or a lone "-" is 0; reading
+// stops at the first other character; the result saturates at the int32 range.
+std::int32_t ParseDecimal(std::string_view v)
+{
+    std::size_t i = 0;
+    bool negative = false;
+    if (i < v.size() && v[i] == '-') {
+        negative = true;
+        ++i;
+    }
+    long long value = 0;
+    for (; i < v.size() && v[i] >= '0' && v[i] <= '9'; ++i) {
+        value = value * 10 + (v[i] - '0');
+        if (value > static_cast<long long>(INT_MAX) + 1)
+            value = static_cast<long long>(INT_MAX) + 1;
+    }
+    if (negative)
+        value = -value;
+    return static_cast<std::int32_t>(std::clamp<long long>(value, INT_MIN, INT_MAX));
+}
+
+// Colour value: the first six characters as red, green, blue pairs; missing or
+// non-hex digits count as 0. Result is 0x00BBGGRR.
+std::int32_t ParseColour(std::string_view v)
+{
+    int d[6] = {0, 0, 0, 0, 0, 0};
+    for (std::size_t i = 0; i < 6 && i < v.size(); ++i)
+        d[i] = std::max(0, HexDigit(v[i]));
+    const int r = d[0] * 16 + d[1];
+    const int g = d[2] * 16 + d[3];
+    const int b = d[4] * 16 + d[5];
+    return static_cast<std::int32_t>(r | (g << 8) | (b << 16));
+}
+
+struct MeasureFont {
+    FontSpec spec;
+    int position = 0;
+};
+
+class ParagraphReader {
+public:
+    ParagraphReader(TUVAparag& par, MarkupCursor& cur, std::size_t end, const MarkupReadOptions& opts,
+                    ReadState& state)
+        : m_par(par), m_cur(cur), m_end(end), m_opts(opts), m_state(state)
+    {
+    }
+
+    bool Run(std::size_t lt);
+
+private:
+    char At(std::size_t i) const { return i < m_end ? m_cur.data[i] : '\0'; }
+    std::size_t Find(char c, std::size_t from) const
+    {
+        for (std::size_t i = from; i < m_end; ++i)
+            if (m_cur.data[i] == c)
+                return i;
+        return std::string_view::npos;
+    }
+    // Position just after the next '>' at or after `from`, or the end.
+    std::size_t AfterClose(std::size_t from) const
+    {
+        const std::size_t gt = Find('>', from);
+        return gt == std::string_view::npos ? m_end : gt + 1;
+    }
+
+    std::optional<std::string_view> Value(std::size_t& pos, char letter);
+    std::optional<std::int32_t> Decimal(std::size_t& pos, char letter);
+    std::optional<std::int32_t> Colour(std::size_t& pos, char letter);
+    std::optional<std::string> FontName(std::size_t& pos);
+
+    void ReadHeader(std::size_t& pos);
+    void ReadRunTag(std::size_t& pos);
+    void ReadRefTag(std::size_t& pos);
+
+    void Select(const MeasureFont& f);
+    void SelectScratch();
+    void SelectLinkFont();
+    void AppendText(char c);
+    int Measure(char c);
+    void Finish();
+
+    TUVAparag& m_par;
+    MarkupCursor& m_cur;
+    std::size_t m_end;
+    const MarkupReadOptions& m_opts;
+    ReadState& m_state;
+
+    TMyFont m_styleFont;        // the style object's own font
+    std::int32_t m_link = -1;   // link in force
+    MeasureFont m_measure;
+    int m_height = 0;
+    int m_ascent = 0;
+    bool m_hasPrev = false;
+    char m_prev = 0;
+};
+
+std::optional<std::string_view> ParagraphReader::Value(std::size_t& pos, char letter)
+{
+    if (At(pos) != letter)
+        return std::nullopt;
+    for (std::size_t k = 1; k <= kValueLookahead; ++k) {
+        const std::size_t i = pos + k;
+        if (i >= m_end) {
+            if (m_opts.messages)
+                m_opts.messages->Error(kTruncatedLine);
+            return std::nullopt;
+        }
+        if (m_cur.data[i] == ' ') {
+            std::string_view v = m_cur.data.substr(pos + 1, i - pos - 1);
+            pos = i + 1;
+            return v;
+        }
+    }
+    return std::nullopt; // longer than any value the writer produces: absent
+}
+
+std::optional<std::int32_t> ParagraphReader::Decimal(std::size_t& pos, char letter)
+{
+    const auto v = Value(pos, letter);
+    if (!v)
+        return std::nullopt;
+    return ParseDecimal(*v);
+}
+
+std::optional<std::int32_t> ParagraphReader::Colour(std::size_t& pos, char letter)
+{
+    const auto v = Value(pos, letter);
+    if (!v)
+        return std::nullopt;
+    return ParseColour(*v);
+}
+
+std::optional<std::string> ParagraphReader::FontName(std::size_t& pos)
+{
+    if (At(pos) != 'F' || At(pos + 1) != '"')
+        return std::nullopt;
+    const std::size_t close = Find('"', pos + 2);
+    if (close == std::string_view::npos) {
+        if (m_opts.messages)
+            m_opts.messages->Information(kTruncatedLine);
+        return std::nullopt;
+    }
+    std::string name(m_cur.data.substr(pos + 2, close - pos - 2));
+    pos = close + 1;
+    if (At(pos) == ' ')
+        ++pos;
+    return name;
+}
+
+void ParagraphReader::Select(const MeasureFont& f)
+{
+    m_measure = f;
+    m_hasPrev = false;
+    if (!m_opts.metrics) {
+        m_height = 0;
+        m_ascent = 0;
+        return;
+    }
+    const int h = m_opts.metrics->Height(f.spec);
+    m_height = h;
+    m_ascent = m_opts.metrics->Ascent(f.spec);
+    if (f.position == kPositionSubscript)
+        m_height += h / 2;
+    else if (f.position == kPositionSuperscript)
+        m_ascent += h / 2;
+}
+
+void ParagraphReader::SelectScratch()
+{
+    const TUVAFontStyle& s = m_par.Style().Font();
+    Select(MeasureFont{FontSpec{s.Name(), s.Size(), s.Style()}, s.Position()});
+}
+
+void ParagraphReader::SelectLinkFont()
+{
+    const TUVAFontStyle& s = m_par.Style().Font();
+    const TUVAParaStyle& ps = m_par.Style();
+    const int linkSize = ps.LinkSize();
+    Select(MeasureFont{FontSpec{s.Name(), linkSize != -1 ? linkSize : s.Size(), s.Style() ^ ps.LinkStyle()},
+                       s.Position()});
+}
+
+int ParagraphReader::Measure(char c)
+{
+    int w = 0;
+    if (m_opts.metrics) {
+        if (m_hasPrev) {
+            const char pair[2] = {m_prev, c};
+            w = m_opts.metrics->TextWidth(m_measure.spec, std::string_view(pair, 2)) -
+                m_opts.metrics->TextWidth(m_measure.spec, std::string_view(&m_prev, 1));
+        } else {
+            w = m_opts.metrics->TextWidth(m_measure.spec, std::string_view(&c, 1));
+        }
+    }
+    m_prev = c;
+    m_hasPrev = true;
+    return w;
+}
+
+void ParagraphReader::AppendText(char c)
+{
+    const int w = Measure(c);
+    m_par.AppendChar(c, w, m_height, m_ascent, m_link);
+    TUVAline& line = m_par.Lines().front();
+    ++line.count;
+    line.height = std::max(line.height, m_height);
+}
+
+void ParagraphReader::ReadHeader(std::size_t& pos)
+{
+    TUVAParaStyle& st = m_par.Style();
+    if (auto v = Colour(pos, 'c'))
+        st.SetColour(*v);
+    if (auto v = FontName(pos))
+        st.SetName(*v);
+    if (auto v = Decimal(pos, 's'))
+        st.SetSize(*v);
+    if (auto v = Decimal(pos, 'y'))
+        st.SetStyle(static_cast<std::uint8_t>(*v));
+    if (auto v = Decimal(pos, 'p'))
+        st.SetPosition(static_cast<std::uint8_t>(*v));
+    if (auto v = Decimal(pos, 'P'))
+        st.SetReserved(static_cast<std::uint8_t>(*v));
+    if (auto v = Decimal(pos, 'A'))
+        st.SetAlignment(static_cast<std::uint8_t>(*v));
+    if (auto v = Decimal(pos, 'N'))
+        st.SetNumbering(static_cast<std::uint8_t>(*v));
+    if (auto v = Decimal(pos, 'M'))
+        st.SetUnit(static_cast<std::uint8_t>(*v));
+    if (auto v = Decimal(pos, 'L'))
+        st.SetLineHeight(*v);
+    if (auto v = Decimal(pos, 'I'))
+        st.SetFirstIndent(*v);
+    if (auto v = Decimal(pos, 'l'))
+        st.SetLeftIndent(*v);
+    if (auto v = Decimal(pos, 'r'))
+        st.SetRightIndent(*v);
+    if (auto v = Decimal(pos, 't'))
+        st.SetSpaceAbove(*v);
+    if (auto v = Decimal(pos, 'b'))
+        st.SetSpaceBelow(*v);
+    if (auto v = Colour(pos, 'C'))
+        st.SetLinkColour(*v);
+    if (auto v = Decimal(pos, 'S'))
+        st.SetLinkSize(*v);
+    if (auto v = Decimal(pos, 'Y'))
+        st.SetLinkStyle(static_cast<std::uint8_t>(*v));
+}
+
+void ParagraphReader::ReadRunTag(std::size_t& pos)
+{
+    // pos is at "<Y".
+    std::size_t p = pos + 2;
+    if (At(p) == ' ')
+        ++p;
+    TUVAFontStyle& scratch = m_par.Style().Font();
+    TCharRec& rec = m_par.EndRecord();
+    const bool merge = rec.runFont >= 0;
+    if (!merge) {
+        // A run tag states its font relative to the style's own font.
+        scratch.SetColour(m_styleFont.colour);
+        scratch.SetName(m_styleFont.name);
+        scratch.SetSize(m_styleFont.size);
+        scratch.SetStyle(m_styleFont.style);
+        scratch.SetPosition(m_styleFont.position);
+    }
+    if (auto v = Colour(p, 'c'))
+        scratch.SetColour(*v);
+    if (auto v = FontName(p))
+        scratch.SetName(*v);
+    if (auto v = Decimal(p, 's'))
+        scratch.SetSize(*v);
+    if (auto v = Decimal(p, 'i')) {
+        const auto bits = scratch.Style();
+        scratch.SetStyle(static_cast<std::uint8_t>(*v == 1 ? (bits | kFontItalic) : (bits & ~kFontItalic)));
+    }
+    if (auto v = Decimal(p, 'g')) {
+        const auto bits = scratch.Style();
+        scratch.SetStyle(static_cast<std::uint8_t>(*v == 1 ? (bits | kFontBold) : (bits & ~kFontBold)));
+    }
+    if (auto v = Decimal(p, 'y'))
+        scratch.SetStyle(static_cast<std::uint8_t>(*v));
+    if (auto v = Decimal(p, 'p'))
+        scratch.SetPosition(static_cast<std::uint8_t>(*v));
+
+    if (merge)
+        m_par.RunFonts()[static_cast<std::size_t>(rec.runFont)] = scratch;
+    else
+        rec.runFont = m_par.AddRunFont(scratch);
+
+    const TUVAParaStyle& ps = m_par.Style();
+    if (m_link == -1) {
+        SelectScratch();
+    } else if (ps.LinkSize() == -1) {
+        Select(MeasureFont{FontSpec{scratch.Name(), scratch.Size(), scratch.Style() ^ ps.LinkStyle()},
+                           m_measure.position});
+    }
+    pos = AfterClose(p);
+}
+
+void ParagraphReader::ReadRefTag(std::size_t& pos)
+{
+    // pos is at "<$".
+    std::uint32_t value = 0;
+    for (std::size_t k = 0; k < 8; ++k)
+        value = (value << 4) | static_cast<std::uint32_t>(std::max(0, HexDigit(At(pos + 2 + k))));
+    const std::uint32_t top = value >> 24;
+    std::size_t after = AfterClose(pos + 2);
+
+    if (top == 0xFF) {
+        std::uint32_t number = value & 0xFFFFFF;
+        if (m_opts.objectMap)
+            number = static_cast<std::uint32_t>(m_opts.objectMap->Map(static_cast<std::int32_t>(number))) & 0xFFFFFF;
+        IEmbeddedControl* ctrl = m_opts.controls ? m_opts.controls->FindControl(number) : nullptr;
+        if (ctrl) {
+            const int kind = ctrl->ObjectKind();
+            if (kind == kObjectKindTable && m_opts.mode == 0) {
+                if (At(after) == '<' && At(after + 1) == '@' && At(after + 2) == '>') {
+                    after += 3;
+                } else {
+                    const bool open = std::find(m_state.openTables.begin(), m_state.openTables.end(), ctrl) !=
+                                      m_state.openTables.end();
+                    // A table named inside its own cells would replace the cell being read.
+                    if (!open && static_cast<int>(m_state.openTables.size()) < kMaxTableDepth) {
+                        m_state.openTables.push_back(ctrl);
+                        MarkupCursor cellCur{m_cur.data, after};
+                        const int cells = ctrl->CellCount();
+                        for (int c = 0; c < cells; ++c) {
+                            ParagraphList* list = ctrl->CellParagraphs(c);
+                            if (!list)
+                                continue;
+                            list->clear();
+                            ReadParagraphsImpl(*list, cellCur, ParagraphKind::Own, nullptr, m_opts, m_state);
+                        }
+                        m_state.openTables.pop_back();
+                        after = std::min(cellCur.pos, m_end);
+                    }
+                }
+            }
+            TCharRec& rec = m_par.EndRecord();
+            rec.link = m_link;
+            rec.object = m_par.AddObject(EmbeddedObject{ctrl, number, kind});
+            m_par.AppendChar(' ', ctrl->Width(), ctrl->Height(), 0, m_link);
+            TUVAline& line = m_par.Lines().front();
+            ++line.count;
+            line.height = std::max(line.height, ctrl->Height());
+            m_hasPrev = false;
+        } else {
+            m_par.EndRecord().link = m_link;
+            AppendText(' ');
+        }
+        pos = after;
+        return;
+    }
+    if (top == 0x00 || top == 0x03 || top == 0x6F) {
+        std::int32_t link = static_cast<std::int32_t>(value);
+        if (top == 0x6F && m_opts.linkMap)
+            link = m_opts.linkMap->Map(link);
+        m_link = link;
+        SelectLinkFont();
+    }
+    m_par.EndRecord().link = m_link;
+    pos = after;
+}
+
+void ParagraphReader::Finish()
+{
+    if (m_par.Length() == 0) {
+        const TMyFont f = m_par.Style().EffectiveFont();
+        Select(MeasureFont{f.ToFontSpec(), f.position});
+    }
+    TUVAline& line = m_par.Lines().front();
+    if (line.height <= 0)
+        line.height = m_par.defaultLineHeight > 0 ? m_par.defaultLineHeight : 20;
+}
+
+bool ParagraphReader::Run(std::size_t lt)
+{
+    std::size_t pos = std::min(lt + 3, m_end); // past "<Z "
+    const std::size_t idAt = pos;
+
+    // Header: style id first.
+    std::int32_t styleId = 0;
+    const auto id = Decimal(pos, 'S');
+    if (id) {
+        styleId = *id;
+        if (m_opts.styleMap)
+            styleId = m_opts.styleMap->Map(styleId);
+    }
+    StyleBase base{m_opts.styles, styleId};
+    if (!m_opts.styles || m_opts.styles->StyleRecord(styleId).empty())
+        base.id = 0;
+    m_par.Style() = TUVAParaStyle(base);
+    m_par.Lines().assign(1, TUVAline{});
+    m_par.Lines().front().paragraph = &m_par;
+    if (!id) {
+        m_cur.pos = AfterClose(lt + 1);
+        (void)idAt;
+        return false;
+    }
+
+    m_styleFont = TUVAFontStyle(base).Effective();
+    ReadHeader(pos);
+    m_par.Style().Font().Assign(m_par.Style());
+    SelectScratch();
+    m_par.defaultLineHeight = m_opts.metrics ? m_opts.metrics->Height(m_measure.spec) : 0;
+    pos = AfterClose(pos);
+
+    for (;;) {
+        const char c = At(pos);
+        if (c == '\0') {
+            m_cur.pos = m_end;
+            Finish();
+            return true;
+        }
+        if (c == '<') {
+            const char t = At(pos + 1);
+            if (t == '$') {
+                ReadRefTag(pos);
+            } else if (t == '%') {
+                m_link = -1;
+                m_par.EndRecord().link = -1;
+                SelectScratch();
+                pos = AfterClose(pos + 1);
+            } else if (t == 'Y') {
+                ReadRunTag(pos);
+            } else if (t == 'D' || t == 'F' || t == 'R') {
+                const char close[3] = {'<', static_cast<char>(t - 'A' + 'a'), '>'};
+                const std::string_view body = m_cur.data.substr(0, m_end);
+                const std::size_t k = body.find(std::string_view(close, 3), pos + 2);
+                pos = k == std::string_view::npos ? m_end : k + 3;
+            } else if (t == 'T') {
+                m_cur.pos = AfterClose(pos + 1);
+                Finish();
+                return true;
+            } else if (t == 'Z') {
+                m_cur.pos = pos;
+                Finish();
+                return false;
+            } else {
+                pos = AfterClose(pos + 1);
+            }
+            continue;
+        }
+        if (c == '&') {
+            const auto d = MarkupEntities::Decode(m_cur.data.substr(pos, m_end - pos));
+            pos += d.consumed;
+            if (d.ch >= 0x20)
+                AppendText(static_cast<char>(d.ch));
+            continue;
+        }
+        ++pos;
+        if (static_cast<unsigned char>(c) >= 0x20)
+            AppendText(c);
+    }
+}
+
+bool ReadParagraphImpl(TUVAparag& par, MarkupCursor& cur, const MarkupReadOptions& opts, ReadState& state)
+{
+    std::size_t end = cur.data.find('\0', std::min(cur.pos, cur.data.size()));
+    if (end == std::string_view::npos)
+        end = cur.data.size();
+    if (cur.pos >= end)
+        return false;
+    const std::size_t lt = cur.data.substr(0, end).find('<', cur.pos);
+    if (lt == std::string_view::npos)
+        return false;
+    par.Clear();
+    ParagraphReader reader(par, cur, end, opts, state);
+    return reader.Run(lt);
+}
+
+void ReadParagraphsImpl(ParagraphList& out, MarkupCursor& cur, ParagraphKind kind, TUVAbox* box,
+                        const MarkupReadOptions& opts, ReadState& state)
+{
+    while (!cur.AtEnd()) {
+        auto par = std::make_unique<TUVAparag>(box, kind);
+        const std::size_t before = cur.pos;
+        const bool done = ReadParagraphImpl(*par, cur, opts, state);
+        if (cur.pos == before)
+            break;
+        out.push_back(std::move(par));
+        if (done)
+            break;
+    }
+}
+
+} // namespace
+
+std::int32_t RefTranslation::Map(std::int32_t v) const
+{
+    const std::size_t n = std::min(from.size(), to.size());
+    for (std::size_t i = 0; i < n; ++i)
+        if (from[i] == v)
+            return to[i];
+    return v;
+}
+
+bool MarkupReader::ReadParagraph(TUVAparag& par, MarkupCursor& cur, const MarkupReadOptions& opts)
+{
+    ReadState state;
+    return ReadParagraphImpl(par, cur, opts, state);
+}
+
+void MarkupReader::ReadParagraphs(ParagraphList& out, MarkupCursor& cur, ParagraphKind kind, TUVAbox* box,
+                                  const MarkupReadOptions& opts)
+{
+    ReadState state;
+    ReadParagraphsImpl(out, cur, kind, box, opts, state);
+}
+
+ParagraphList MarkupReader::ReadAll(std::string_view markup, const MarkupReadOptions& opts)
+{
+    ParagraphList out;
+    MarkupCursor cur{markup, 0};
+    ReadState state;
+    while (!cur.AtEnd()) {
+        auto par = std::make_unique<TUVAparag>();
+        const std::size_t before = cur.pos;
+        ReadParagraphImpl(*par, cur, opts, state);
+        if (cur.pos == before)
+            break;
+        out.push_back(std::move(par));
+    }
+    return out;
+}
+
+} // namespace quor
