@@ -50,7 +50,7 @@ public:
     // empty, not deleted) and becomes unregistered; then the kind is set. The
     // document's ownership of such an object comes back as the result (the
     // caller re-registers or drops it); otherwise the result is null.
-    [[nodiscard]] std::unique_ptr<TUVAoggetto> SetKind(int kind);
+    std::unique_ptr<TUVAoggetto> SetKind(int kind);
     int Index() const { return m_index; }
     void SetIndex(int index) { m_index = index; }
     bool Registered() const { return m_registered; }

@@ -60,7 +60,7 @@ bool EmbeddedNameUsed(const TUVAset& doc, std::string_view lowerName)
 {
     for (int kind : {genLink, zipLink, immagine, mappaClic}) {
         for (const auto& obj : doc.List(kind)) {
-            if (obj && records::LowerCp1252(EmbeddedFileName(*obj)) == lowerName)
+            if (obj && AnsiLower(EmbeddedFileName(*obj)) == lowerName)
                 return true;
         }
     }

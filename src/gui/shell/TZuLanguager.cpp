@@ -22,6 +22,7 @@
 #include <QToolBar>
 #include <QTreeWidget>
 
+#include <limits>
 #include <optional>
 
 namespace quor {
@@ -322,8 +323,6 @@ bool LoadColumns(QObject* o, Target t, const LocalizationText& text, const std::
 
 } // namespace
 
-// The binding of an entry travels in its LocalizableEntry fields: the target is
-// found again from the object at load time, so the list holds nothing stale.
 TZuLanguager::TZuLanguager(QWidget* window) : QObject(window), m_window(window)
 {
     setObjectName(QStringLiteral("ZuLanguager1"));

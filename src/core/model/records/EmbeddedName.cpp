@@ -1,24 +1,11 @@
 #include "model/records/EmbeddedName.h"
 
+#include "model/AnsiCase.h"
+
 #include <cstdio>
 #include <random>
 
 namespace quor::records {
-
-std::string LowerCp1252(std::string_view s)
-{
-    std::string out(s);
-    for (auto& ch : out) {
-        const auto c = static_cast<unsigned char>(ch);
-        if ((c >= 'A' && c <= 'Z') || (c >= 0xC0 && c <= 0xDE && c != 0xD7))
-            ch = static_cast<char>(c + 0x20);
-        else if (c == 0x8A || c == 0x8C || c == 0x8E)   // Š Œ Ž
-            ch = static_cast<char>(c + 0x10);
-        else if (c == 0x9F)   // Ÿ
-            ch = static_cast<char>(0xFF);
-    }
-    return out;
-}
 
 std::string WithoutFolder(std::string_view name)
 {
@@ -43,7 +30,7 @@ std::string UniqueEmbeddedName(std::string_view name, const std::function<bool(s
     static thread_local std::mt19937 rng{std::random_device{}()};
     std::uniform_int_distribution<int> dist(0, 16777214);
     // 16.7 million candidates per extension; the loop ends long before they run out.
-    while (isUsed(LowerCp1252(candidate))) {
+    while (isUsed(AnsiLower(candidate))) {
         char digits[8];
         std::snprintf(digits, sizeof digits, "%06X", dist(rng));
         candidate = "ed" + std::string(digits) + ext;

@@ -9,9 +9,6 @@
 
 namespace quor::records {
 
-// Windows-1252 lower case (ASCII and the accented capitals).
-std::string LowerCp1252(std::string_view s);
-
 // The name without any folder ("/" or "\\" separated).
 std::string WithoutFolder(std::string_view name);
 

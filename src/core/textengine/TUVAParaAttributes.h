@@ -1,0 +1,64 @@
+// TUVAParaAttributes.h: the paragraph-attribute object of a text box. Setters
+// apply to every paragraph from the one holding the selection start to the one
+// holding its end (or the caret's); getters read the caret's paragraph.
+// Measures are in each paragraph's own display unit.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace quor {
+
+class TUVAboxEditor;
+class TUVAParaStyle;
+
+class TUVAParaAttributes {
+public:
+    explicit TUVAParaAttributes(TUVAboxEditor& editor) : m_editor(editor) {}
+
+    int Alignment() const;
+    int Numbering() const;
+    int Unit() const;
+    float LineHeight() const;
+    float FirstIndent() const; // 0 when there is no caret paragraph
+    float LeftIndent() const;
+    float RightIndent() const;
+    float SpaceAbove() const;
+    float SpaceBelow() const;
+    std::int32_t LinkColour() const;
+    std::int32_t LinkSize() const;
+    int LinkStyle() const;
+    std::string StyleName() const;
+
+    void SetAlignment(int value); // "Align to left", "Align to right", "Center"
+    void SetNumbering(int value); // "Numbering " + value; indents hang the number
+    void SetUnit(int value);      // no undo step, no layout
+    void SetLineHeight(float value);
+    void SetSpaceAbove(float value);
+    void SetSpaceBelow(float value);
+    void SetFirstIndent(float value);
+    void SetLeftIndent(float value);
+    void SetRightIndent(float value);
+    void SetLinkColour(std::int32_t colour);
+    void SetLinkSize(std::int32_t size);
+    void SetLinkStyle(int bits);
+    // Style by name (upper-case comparison). Its own style again drops every
+    // run font; another style keeps them. An unknown name changes nothing
+    // (its undo step is recorded all the same).
+    void SetStyle(std::string_view name);
+
+    // Measures in undo labels: general floating-point form ("2.5", "10").
+    static std::string NumberText(float value);
+
+private:
+    const TUVAParaStyle* CaretStyle() const;
+    // Records `caption` (none when empty) and gives each selected paragraph's
+    // style to `set`; lays the paragraphs out again when `layout`.
+    template <class F>
+    void ForEach(const std::string& caption, bool layout, F set);
+
+    TUVAboxEditor& m_editor;
+};
+
+} // namespace quor

@@ -1,0 +1,68 @@
+// TUVATextAttributes.h: the character-attribute object of a text box. Reads
+// the font at a position, keeps the attributes chosen while there is no
+// selection (pending, used by the next typed character) and applies colour,
+// name, size, style bits and position to the selection.
+#pragma once
+
+#include "model/TMyFont.h"
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace quor {
+
+class TUVAboxEditor;
+
+class TUVATextAttributes {
+public:
+    explicit TUVATextAttributes(TUVAboxEditor& editor) : m_editor(editor) {}
+
+    // Positions FontAt can read.
+    enum class Where { BeforeCaret = 0, Caret, AfterCaret, BeforeSelStart, SelStart, SelEnd, BeforeSelEnd };
+    // Reads the font in force at a position into the current font and returns
+    // the link value of the record there (-1 outside the records).
+    int FontAt(Where where);
+    const TMyFont& CurrentFont() const { return m_current; }
+
+    // The pending value when set, else the font at the selection start, or
+    // before the caret without a selection.
+    std::int32_t Colour();
+    std::string FontName();
+    std::int32_t Size();
+    std::uint8_t Style();
+    std::uint8_t Position();
+
+    // Without a selection the value becomes pending; with one it is applied
+    // (undo caption "Apply color ...", "Apply font ...", "Apply font size ...",
+    // "Apply font style: ...").
+    void SetColour(std::int32_t colour);
+    void SetFontName(std::string_view name);
+    void SetSize(std::int32_t size);
+    void SetStyle(std::uint8_t bits);
+    void SetPosition(std::uint8_t position);
+    // New style bits = (bits | set) & ~clear, worked out per run and per paragraph.
+    void ChangeStyle(std::uint8_t setBits, std::uint8_t clearBits);
+
+    bool HasPending() const { return m_pendingFlags != 0; }
+    // `font` with the pending attributes written into it.
+    TMyFont WithPending(TMyFont font) const;
+    void ClearPending() { m_pendingFlags = 0; }
+
+    // Label texts of undo steps.
+    static std::string StyleText(std::uint8_t bits);   // "Italico " / "Grassetto "
+    static std::string ColourText(std::int32_t colour); // "Red", "0FF0000"...
+
+private:
+    enum Pending : unsigned { kPendColour = 1, kPendSize = 2, kPendName = 4, kPendPosition = 8, kPendStyle = 16 };
+    struct Change;
+    void Apply(const Change& change, const std::string& caption);
+    TMyFont FontBeforeOrAtSelection();
+
+    TUVAboxEditor& m_editor;
+    TMyFont m_current;
+    unsigned m_pendingFlags = 0;
+    TMyFont m_pending;
+};
+
+} // namespace quor

@@ -1,0 +1,469 @@
+// TUVAboxEditor.cpp: caret, selection and the text-changing commands.
+#include "textengine/TUVAboxEditor.h"
+
+#include "textengine/ParagraphEdit.h"
+#include "textengine/TUVAParaAttributes.h"
+#include "textengine/TUVATextAttributes.h"
+
+#include <algorithm>
+
+namespace quor {
+
+namespace {
+
+// Clears a flag when the scope ends, whatever path leaves it.
+struct FlagScope {
+    explicit FlagScope(bool& flag) : m_flag(flag) { m_flag = true; }
+    ~FlagScope() { m_flag = false; }
+    bool& m_flag;
+};
+
+constexpr unsigned char kOpenDoubleQuote = 0x93;
+constexpr unsigned char kCloseDoubleQuote = 0x94;
+constexpr unsigned char kOpenSingleQuote = 0x91;
+constexpr unsigned char kCloseSingleQuote = 0x92;
+
+} // namespace
+
+TUVAboxEditor::TUVAboxEditor(TUVAboxModel& box, IUndoRecorder* undo, IMessages* messages)
+    : m_box(box), m_undo(undo), m_messages(messages), m_text(std::make_unique<TUVATextAttributes>(*this)),
+      m_para(std::make_unique<TUVAParaAttributes>(*this))
+{
+    if (m_box.FirstOwn() <= m_box.LastOwn())
+        SetCaret(m_box.FirstOwn(), 0);
+}
+
+TUVAboxEditor::~TUVAboxEditor() = default;
+
+TCaretPos TUVAboxEditor::SelectionStart() const
+{
+    if (!HasSelection())
+        return m_caret;
+    return m_anchor.Before(m_caret) ? m_anchor : m_caret;
+}
+
+TCaretPos TUVAboxEditor::SelectionEnd() const
+{
+    if (!HasSelection())
+        return m_caret;
+    return m_anchor.Before(m_caret) ? m_caret : m_anchor;
+}
+
+void TUVAboxEditor::SetCaret(int para, int index, int lineHint)
+{
+    para = std::clamp(para, 0, std::max(m_box.Count() - 1, 0));
+    m_caret = m_box.CaretAt(para, index, lineHint);
+    m_anchor = m_caret;
+    m_hasSelection = false;
+}
+
+void TUVAboxEditor::Select(int anchorPara, int anchorIndex, int activePara, int activeIndex, SelectionOrigin origin)
+{
+    m_anchor = m_box.CaretAt(anchorPara, anchorIndex);
+    m_caret = m_box.CaretAt(activePara, activeIndex);
+    m_hasSelection = !m_anchor.SamePlace(m_caret);
+    m_origin = origin;
+}
+
+void TUVAboxEditor::SelectAll()
+{
+    const int last = m_box.LastOwn();
+    if (last < m_box.FirstOwn())
+        return;
+    Select(m_box.FirstOwn(), 0, last, m_box.At(last).Length(), SelectionOrigin::Other);
+}
+
+void TUVAboxEditor::ClearSelection()
+{
+    m_anchor = m_caret;
+    m_hasSelection = false;
+}
+
+std::string TUVAboxEditor::SelectedText() const
+{
+    if (!HasSelection())
+        return {};
+    const TCaretPos s = SelectionStart();
+    const TCaretPos e = SelectionEnd();
+    std::string out;
+    for (int p = s.paragraph; p <= e.paragraph; ++p) {
+        const std::string& t = m_box.At(p).Text();
+        const int from = p == s.paragraph ? s.index : 0;
+        const int to = p == e.paragraph ? e.index : static_cast<int>(t.size());
+        out.append(t, static_cast<std::size_t>(from), static_cast<std::size_t>(to - from));
+    }
+    return out;
+}
+
+void TUVAboxEditor::RefreshCaret()
+{
+    if (m_box.Count() == 0)
+        return;
+    const bool had = m_hasSelection;
+    const int last = m_box.Count() - 1;
+    m_caret = m_box.CaretAt(std::min(m_caret.paragraph, last), m_caret.index, m_caret.line);
+    m_anchor = m_box.CaretAt(std::min(m_anchor.paragraph, last), m_anchor.index, m_anchor.line);
+    m_hasSelection = had;
+}
+
+void TUVAboxEditor::EndRuns()
+{
+    m_typingRun = false;
+    m_deletionRun = false;
+    m_text->ClearPending();
+}
+
+int TUVAboxEditor::Move(NavKey key, bool ctrl, bool shift)
+{
+    EndRuns();
+    if (m_box.Count() == 0)
+        return kExitNone;
+    const BoxNavigation nav(m_box);
+    if (shift) {
+        const NavResult r = nav.Move(m_caret, key, ctrl);
+        if (r.exitCode != kExitNone)
+            return kExitNone; // a selection never leaves the box
+        const bool extend = HasSelection() && m_origin != SelectionOrigin::Other;
+        if (!extend)
+            m_anchor = m_caret;
+        m_caret = r.pos;
+        m_hasSelection = !m_anchor.SamePlace(m_caret);
+        m_origin = SelectionOrigin::Keys;
+        return kExitNone;
+    }
+    if (HasSelection()) {
+        const bool toStart = key == NavKey::PageUp || key == NavKey::Home || key == NavKey::Left || key == NavKey::Up;
+        const TCaretPos target = toStart ? SelectionStart() : SelectionEnd();
+        m_caret = target;
+        ClearSelection();
+        return kExitNone;
+    }
+    const NavResult r = nav.Move(m_caret, key, ctrl);
+    if (r.exitCode == kExitNone) {
+        m_caret = r.pos;
+        ClearSelection();
+    }
+    return r.exitCode;
+}
+
+UndoStep TUVAboxEditor::Step(std::string caption, UndoKind kind, int first, int last) const
+{
+    UndoStep s;
+    s.caption = std::move(caption);
+    s.kind = kind;
+    s.firstParagraph = first;
+    s.lastParagraph = last;
+    s.caret = m_caret;
+    s.anchor = m_anchor;
+    s.hadSelection = HasSelection();
+    return s;
+}
+
+bool TUVAboxEditor::Change(UndoStep step, const std::function<void()>& change)
+{
+    if (m_changing)
+        return false;
+    FlagScope guard(m_changing);
+    step.caret = m_caret;
+    step.anchor = m_anchor;
+    step.hadSelection = HasSelection();
+    if (m_undo)
+        m_undo->Record(step, m_box);
+    change();
+    return true;
+}
+
+void TUVAboxEditor::Rebuild(int first, int last)
+{
+    for (int p = first; p <= last; ++p)
+        m_box.Measurer().Remeasure(m_box.At(p));
+    m_box.Relayout(first, last);
+    RefreshCaret();
+}
+
+void TUVAboxEditor::ShowError(std::string_view text)
+{
+    if (m_messages)
+        m_messages->Show(MessageKind::Error, text);
+}
+
+bool TUVAboxEditor::TypeChar(char c)
+{
+    const auto code = static_cast<unsigned char>(c);
+    if (code < 32 || m_changing || m_box.Count() == 0)
+        return false;
+    if (!m_typingRun) {
+        if (HasSelection() && !DeleteSelection())
+            return false;
+        if (m_undo) {
+            const UndoStep step = Step("Text insertion", UndoKind::TextInsertion, m_caret.paragraph, m_caret.paragraph);
+            m_undo->Record(step, m_box);
+        }
+        m_typingRun = true;
+        m_deletionRun = false;
+    }
+    FlagScope guard(m_changing);
+
+    // Text never enters a table's paragraph: split it off first.
+    if (m_box.At(m_caret.paragraph).IsTableParagraph()) {
+        const int at = m_caret.index;
+        SplitAt(m_caret.paragraph, at);
+        if (at == 0)
+            SetCaret(m_caret.paragraph - 1, 0);
+    }
+
+    const int p = m_caret.paragraph;
+    const int i = m_caret.index;
+    TUVAparag& par = m_box.At(p);
+    const TMyFont typingFont = par.FontAt(i - 1);
+    const std::int32_t link = i > 0 ? par.Records()[static_cast<std::size_t>(i - 1)].link : -1;
+
+    if (m_autoEngQuote && (c == '"' || c == '\'')) {
+        const unsigned char before = i > 0 ? static_cast<unsigned char>(par.Text()[static_cast<std::size_t>(i - 1)]) : 0;
+        const bool opening = i == 0 || before == ' ' || before == kCloseSingleQuote || before == kCloseDoubleQuote;
+        if (c == '"')
+            c = static_cast<char>(opening ? kOpenDoubleQuote : kCloseDoubleQuote);
+        else
+            c = static_cast<char>(opening ? kOpenSingleQuote : kCloseSingleQuote);
+    }
+
+    TCharRec rec;
+    rec.link = link;
+    ParagraphEdit::InsertChar(par, i, c, rec);
+    if (m_text->HasPending()) {
+        // The new character gets the pending attributes; the one after it
+        // goes back to the previous font unless it starts a run of its own.
+        TUVAFontStyle run(par.Style().Base());
+        run.Assign(m_text->WithPending(typingFont));
+        par.Records()[static_cast<std::size_t>(i)].runFont = par.AddRunFont(run);
+        ParagraphEdit::EnsureRunFont(par, i + 1, typingFont);
+        m_text->ClearPending();
+    }
+    const CharMeasure m = m_box.Measurer().MeasureAt(par, i);
+    TCharRec& r = par.Records()[static_cast<std::size_t>(i)];
+    r.width = m.width;
+    r.height = m.height;
+    r.ascent = m.ascent;
+    par.spellMarks.clear();
+    m_box.Relayout(p, p);
+    SetCaret(p, i + 1);
+    return true;
+}
+
+void TUVAboxEditor::SplitAt(int para, int index)
+{
+    TUVAparag& par = m_box.At(para);
+    const int oldEnd = par.bottomY + 1;
+    const TMyFont typingFont = par.FontAt(index - 1);
+    auto next = std::make_unique<TUVAparag>(par.Box(), par.Kind());
+    next->Style() = par.Style();
+    next->Style().Assign(typingFont);
+    ParagraphTail tail = ParagraphEdit::SplitOff(par, index);
+    ParagraphEdit::Append(*next, std::move(tail));
+    next->defaultLineHeight = m_box.Measurer().DefaultLineHeight(*next);
+    par.spellMarks.clear();
+    auto& list = m_box.Paragraphs();
+    list.insert(list.begin() + para + 1, std::move(next));
+    m_box.LayOutRange(para, para + 1, par.topY, oldEnd);
+}
+
+bool TUVAboxEditor::SplitParagraph()
+{
+    if (m_changing || m_box.Count() == 0)
+        return false;
+    if (HasSelection() && !DeleteSelection())
+        return false;
+    return Change(Step("Paragraph insertion", UndoKind::ParagraphInsertion, m_caret.paragraph, m_caret.paragraph),
+                  [&] {
+                      EndRuns();
+                      const int p = m_caret.paragraph;
+                      SplitAt(p, m_caret.index);
+                      SetCaret(p + 1, 0);
+                  });
+}
+
+bool TUVAboxEditor::DeleteSelection()
+{
+    if (!HasSelection()) {
+        ShowError(kSelectionMustExist);
+        return false;
+    }
+    return DeleteRange(SelectionStart(), SelectionEnd(), true);
+}
+
+bool TUVAboxEditor::DeleteRange(const TCaretPos& s, const TCaretPos& e, bool recordStep)
+{
+    if (m_changing)
+        return false;
+    m_typingRun = false;
+    m_text->ClearPending();
+    const bool object = m_box.At(s.paragraph).ObjectAt(s.index) != nullptr && s.index < m_box.At(s.paragraph).Length();
+    if (recordStep && (!m_deletionRun || object) && m_undo) {
+        const UndoStep step = Step(object ? "Object deletion" : "Selection deletion",
+                                   object ? UndoKind::ObjectDeletion : UndoKind::TextDeletion, s.paragraph, e.paragraph);
+        m_undo->Record(step, m_box);
+    }
+    FlagScope guard(m_changing);
+    m_deletionRun = !object;
+
+    auto freed = [this](const EmbeddedObject& o) {
+        if (m_objectFreed)
+            m_objectFreed(o);
+    };
+    TUVAparag& last = m_box.At(e.paragraph);
+    const TMyFont endFont = last.FontAt(e.index);
+
+    if (s.paragraph == e.paragraph) {
+        TUVAparag& par = last;
+        // The text after the selection keeps its look.
+        if (!(par.FontAt(s.index - 1) == endFont))
+            ParagraphEdit::EnsureRunFont(par, e.index, endFont);
+        ParagraphEdit::Erase(par, s.index, e.index, freed);
+        m_box.Relayout(s.paragraph, s.paragraph);
+        SetCaret(s.paragraph, s.index);
+        return true;
+    }
+
+    m_deletionRun = false;
+    TUVAparag& first = m_box.At(s.paragraph);
+    const int top = first.topY;
+    const int oldEnd = last.bottomY + 1;
+    ParagraphEdit::Erase(first, s.index, first.Length(), freed);
+    ParagraphEdit::EnsureRunFont(last, e.index, endFont);
+    ParagraphEdit::Erase(last, 0, e.index, freed);
+    auto& list = m_box.Paragraphs();
+    for (int p = s.paragraph + 1; p < e.paragraph; ++p)
+        for (const EmbeddedObject& o : m_box.At(p).Objects())
+            freed(o);
+    list.erase(list.begin() + s.paragraph + 1, list.begin() + e.paragraph);
+    const int lastIndex = s.paragraph + 1;
+
+    int laidLast = s.paragraph;
+    if (e.index == 0 && m_box.At(lastIndex).IsTableParagraph() && s.index > 0) {
+        laidLast = lastIndex; // a table keeps its own paragraph
+    } else if (s.index == 0) {
+        list.erase(list.begin() + s.paragraph); // the last paragraph takes the first's place
+    } else {
+        JoinInto(s.paragraph, lastIndex);
+    }
+    m_box.LayOutRange(s.paragraph, laidLast, top, oldEnd);
+    SetCaret(s.paragraph, s.index);
+    return true;
+}
+
+void TUVAboxEditor::JoinInto(int firstPara, int lastPara)
+{
+    TUVAparag& first = m_box.At(firstPara);
+    TUVAparag& last = m_box.At(lastPara);
+    // The appended characters keep their fonts: a run font at the joint
+    // carries the last paragraph's font, the others are restated relative to
+    // the first paragraph's style.
+    TMyFont joint = last.Style().EffectiveFont();
+    ParagraphTail tail = ParagraphEdit::SplitOff(last, 0);
+    if (!tail.records.empty() && tail.records[0].runFont >= 0) {
+        const TUVAFontStyle& rf = tail.runFonts[static_cast<std::size_t>(tail.records[0].runFont)];
+        if (rf.Overrides(kFontAttrColour))
+            joint.colour = rf.OwnColour();
+        if (rf.Overrides(kFontAttrName))
+            joint.name = rf.OwnName();
+        if (rf.Overrides(kFontAttrSize))
+            joint.size = rf.OwnSize();
+        if (rf.Overrides(kFontAttrStyle))
+            joint.style = rf.OwnStyle();
+        if (rf.Overrides(kFontAttrPosition))
+            joint.position = rf.OwnPosition();
+    }
+    for (TUVAFontStyle& f : tail.runFonts)
+        ParagraphEdit::Rebase(f, first.Style().Base());
+    TUVAFontStyle jointFont(first.Style().Base());
+    jointFont.Assign(joint);
+    if (!tail.records.empty()) {
+        tail.records[0].runFont = static_cast<int>(tail.runFonts.size());
+        tail.runFonts.push_back(jointFont);
+    }
+    const int at = first.Length();
+    ParagraphEdit::Append(first, std::move(tail));
+    (void)at;
+    m_box.Measurer().Remeasure(first);
+    auto& list = m_box.Paragraphs();
+    list.erase(list.begin() + lastPara);
+}
+
+bool TUVAboxEditor::Backspace()
+{
+    if (m_changing || m_box.Count() == 0)
+        return false;
+    if (HasSelection())
+        return DeleteSelection();
+    const int p = m_caret.paragraph;
+    const int i = m_caret.index;
+    if (i > 0)
+        return DeleteRange(m_box.CaretAt(p, i - 1), m_caret, true);
+    if (p <= m_box.FirstOwn())
+        return false;
+    // Text is never joined into a table's paragraph.
+    if (m_box.At(p - 1).IsTableParagraph())
+        return false;
+    return DeleteRange(m_box.CaretAt(p - 1, m_box.At(p - 1).Length()), m_caret, true);
+}
+
+bool TUVAboxEditor::Delete()
+{
+    if (m_changing || m_box.Count() == 0)
+        return false;
+    if (HasSelection())
+        return DeleteSelection();
+    const int p = m_caret.paragraph;
+    const int i = m_caret.index;
+    if (i < m_box.At(p).Length())
+        return DeleteRange(m_caret, m_box.CaretAt(p, i + 1), true);
+    if (p >= m_box.LastOwn())
+        return false;
+    return DeleteRange(m_caret, m_box.CaretAt(p + 1, 0), true);
+}
+
+bool TUVAboxEditor::ReplaceSelection(std::string_view text)
+{
+    if (!HasSelection() || m_changing)
+        return false;
+    const TCaretPos s = SelectionStart();
+    const TCaretPos e = SelectionEnd();
+    if (s.paragraph != e.paragraph) {
+        if (m_messages)
+            m_messages->Show(MessageKind::Information, kReplaceAcrossParagraphs);
+        return false;
+    }
+    if (text.empty())
+        return false;
+    const int p = s.paragraph;
+    return Change(Step("Replace selection with: " + std::string(text), UndoKind::Snapshot, p, p), [&] {
+        EndRuns();
+        auto freed = [this](const EmbeddedObject& o) {
+            if (m_objectFreed)
+                m_objectFreed(o);
+        };
+        TUVAparag& par = m_box.At(p);
+        const int oldLen = e.index - s.index;
+        const int newLen = static_cast<int>(text.size());
+        const int common = std::min(oldLen, newLen);
+        for (int k = 0; k < common; ++k)
+            ParagraphEdit::ReplaceChar(par, s.index + k, text[static_cast<std::size_t>(k)], freed);
+        if (newLen < oldLen) {
+            const TMyFont after = par.FontAt(e.index);
+            ParagraphEdit::EnsureRunFont(par, e.index, after);
+            ParagraphEdit::Erase(par, s.index + newLen, e.index, freed);
+        } else {
+            const std::int32_t link = par.Records()[static_cast<std::size_t>(e.index - 1)].link;
+            for (int k = common; k < newLen; ++k) {
+                TCharRec rec;
+                rec.link = link;
+                ParagraphEdit::InsertChar(par, s.index + k, text[static_cast<std::size_t>(k)], rec);
+            }
+        }
+        m_box.Measurer().Remeasure(par);
+        m_box.Relayout(p, p);
+        Select(p, s.index, p, s.index + newLen, SelectionOrigin::Other);
+    });
+}
+
+} // namespace quor

@@ -1,0 +1,118 @@
+// TUVAboxEditor.h: the editing logic of a text box that needs no widget: caret
+// and selection, key moves, typing, splitting, joining and deleting, and the
+// typing and deletion runs. Every change goes through one gateway that records
+// the undo step first, then changes the paragraphs, then lays them out again;
+// a guard refuses a change that starts while another one is running.
+#pragma once
+
+#include "base/IMessages.h"
+#include "textengine/BoxNavigation.h"
+#include "textengine/IUndoRecorder.h"
+#include "textengine/TUVAboxModel.h"
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <string_view>
+
+namespace quor {
+
+class TUVATextAttributes;
+class TUVAParaAttributes;
+
+// Who made the selection: keyboard and mouse selections can be extended with
+// Shift and a move; any other (double click, select all, a command) is replaced.
+enum class SelectionOrigin { Keys, Mouse, Other };
+
+// Messages of editing.
+inline constexpr std::string_view kSelectionMustExist = "SelectionMustExists";
+inline constexpr std::string_view kReplaceAcrossParagraphs =
+    "Funzione non disponibile per parole non comprese interamente in un paragrafo.";
+
+class TUVAboxEditor {
+public:
+    // `undo` and `messages` may be null (nothing recorded, nothing shown).
+    TUVAboxEditor(TUVAboxModel& box, IUndoRecorder* undo = nullptr, IMessages* messages = nullptr);
+    ~TUVAboxEditor();
+
+    TUVAboxModel& Box() { return m_box; }
+    const TUVAboxModel& Box() const { return m_box; }
+    TUVATextAttributes& TextAttributes() { return *m_text; }
+    TUVAParaAttributes& ParaAttributes() { return *m_para; }
+
+    // Caret and selection. The caret is the active end of a selection.
+    const TCaretPos& Caret() const { return m_caret; }
+    const TCaretPos& Anchor() const { return m_anchor; }
+    bool HasSelection() const { return m_hasSelection && !m_caret.SamePlace(m_anchor); }
+    TCaretPos SelectionStart() const; // ordered; the caret without a selection
+    TCaretPos SelectionEnd() const;
+    // Puts the caret at a position (cut to the box) and drops the selection.
+    void SetCaret(int para, int index, int lineHint = -1);
+    void Select(int anchorPara, int anchorIndex, int activePara, int activeIndex,
+                SelectionOrigin origin = SelectionOrigin::Other);
+    void SelectAll();
+    void ClearSelection();
+    // The selected characters, paragraphs joined with nothing between them.
+    std::string SelectedText() const;
+
+    // A navigation key. With Shift the selection is extended (exit codes are
+    // dropped, so it never leaves the box); without, a shown selection only
+    // collapses to its start or end. Returns the exit code (0 when the caret
+    // moved or stayed inside the box).
+    int Move(NavKey key, bool ctrl = false, bool shift = false);
+
+    // Typing a character (codes from 32 up; others are refused).
+    bool TypeChar(char c);
+    void SetAutoEngQuote(bool on) { m_autoEngQuote = on; }
+    // Enter: splits the paragraph at the caret (a selection is deleted first).
+    bool SplitParagraph();
+    // Deletes the selection; without one shows "SelectionMustExists".
+    bool DeleteSelection();
+    bool Backspace();
+    bool Delete();
+    // Replaces the selected characters position by position within one paragraph.
+    bool ReplaceSelection(std::string_view text);
+
+    // Runs and pending attributes.
+    bool TypingRunOpen() const { return m_typingRun; }
+    bool DeletionRunOpen() const { return m_deletionRun; }
+    void EndRuns(); // typing and deletion runs and pending attributes end
+
+    // The editing gateway for the attribute objects: records `step` (filled
+    // with the caret and selection) unless a change is already running, then
+    // runs `change`. Returns false when refused.
+    bool Change(UndoStep step, const std::function<void()>& change);
+    bool Changing() const { return m_changing; }
+    // Re-measures paragraphs first..last (fonts changed) and lays them out again.
+    void Rebuild(int first, int last);
+    // Recomputes caret and anchor geometry after layout.
+    void RefreshCaret();
+
+    // Objects whose characters were deleted are handed here (the widget frees
+    // their controls).
+    void SetObjectFreed(std::function<void(const EmbeddedObject&)> sink) { m_objectFreed = std::move(sink); }
+
+private:
+    UndoStep Step(std::string caption, UndoKind kind, int first, int last) const;
+    void ShowError(std::string_view text);
+    bool DeleteRange(const TCaretPos& s, const TCaretPos& e, bool recordStep);
+    void SplitAt(int para, int index);
+    void JoinInto(int firstPara, int lastPara);
+
+    TUVAboxModel& m_box;
+    IUndoRecorder* m_undo;
+    IMessages* m_messages;
+    std::unique_ptr<TUVATextAttributes> m_text;
+    std::unique_ptr<TUVAParaAttributes> m_para;
+    TCaretPos m_caret;
+    TCaretPos m_anchor;
+    bool m_hasSelection = false;
+    SelectionOrigin m_origin = SelectionOrigin::Other;
+    bool m_typingRun = false;
+    bool m_deletionRun = false;
+    bool m_autoEngQuote = false;
+    bool m_changing = false;
+    std::function<void(const EmbeddedObject&)> m_objectFreed;
+};
+
+} // namespace quor
