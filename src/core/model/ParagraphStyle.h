@@ -26,6 +26,8 @@
 // 102  u8         vertical position              markup p
 #pragma once
 
+#include "model/ObjectKind.h" // kRecordImageSize
+
 #include <cstddef>
 #include <cstdint>
 #include <span>
@@ -60,7 +62,6 @@ inline constexpr std::size_t kPosition = 102;
 } // namespace StyleOffset
 
 inline constexpr std::size_t kStyleRecordSize = 103;
-inline constexpr std::size_t kRecordImageSize = 668;
 inline constexpr std::size_t kStyleNameCapacity = 32;
 
 // The decoded fields of a style record; defaults are the values of a newly

@@ -19,6 +19,16 @@ namespace quor {
 namespace {
 
 constexpr int kMaxKnownKind = 26;
+// Smallest record accepted for a stored kind (older versions wrote shorter
+// records than today's, but never this short).
+constexpr int kMinRecordSize = 16;
+
+// Kinds whose records are stored; 14, 15 (reserved), 25 (none) and 26 (not yet
+// a kind) never are.
+bool IsStoredKind(int kind)
+{
+    return kind >= 0 && kind < none && RecordSizeOf(kind) > 0;
+}
 
 std::int32_t LittleI32(const std::uint8_t* p)
 {
@@ -165,10 +175,18 @@ UvaReadStatus UvaFileReader::ReadLayout()
         const std::uint8_t* e = table.data() + header::kKindEntrySize * static_cast<std::size_t>(k);
         UvaKindEntry entry{LittleI32(e + header::kKindEntryOffset), LittleI32(e + header::kKindEntryRecordSize),
                            LittleI32(e + header::kKindEntryCount)};
-        if (entry.count < 0)
-            return Fail("kind " + std::to_string(k) + ": negative record count");
+        if (!IsStoredKind(k)) {
+            // Reserved kinds have no records; whatever the entry says is ignored.
+            m_layout.kinds.push_back(UvaKindEntry{});
+            continue;
+        }
+        if (entry.count < 0 || static_cast<std::uint32_t>(entry.count) > kIndexMask)
+            return Fail("kind " + std::to_string(k) + ": bad record count");
         if (entry.count > 0) {
-            if (entry.offset < 0 || entry.recordSize <= 0)
+            // Each record becomes an object of about a kilobyte in memory; a floor
+            // on the record size bounds that to a small multiple of the file size.
+            const int minimum = std::min(RecordSizeOf(k), kMinRecordSize);
+            if (entry.offset < 0 || entry.recordSize < minimum)
                 return Fail("kind " + std::to_string(k) + ": bad record offset or size");
             // All records of the kind must lie inside the record area.
             const std::uint64_t span = static_cast<std::uint64_t>(entry.recordSize) *

@@ -191,11 +191,14 @@ bool UvaFileWriter::BuildPlan(Plan& plan)
         const int size = RecordSizeOf(kind);
         PutI32(table, static_cast<std::int32_t>(records.size()));
         PutI32(table, size);
-        PutI32(table, static_cast<std::int32_t>(list.size() & kIndexMask));
+        // Kinds that are never stored (size 0) have no records to count.
+        PutI32(table, size > 0 ? static_cast<std::int32_t>(list.size() & kIndexMask) : 0);
         const KindBlocks what = BlocksOf(kind);
         const KindInfo& info = KindInfoOf(kind);
 
         for (auto& slot : list) {
+            if (size == 0)
+                break;
             // An empty slot is stored as a deleted object so later indexes keep their place.
             std::unique_ptr<TUVAoggetto> placeholder;
             TUVAoggetto* obj = slot.get();

@@ -52,11 +52,12 @@ public:
     static std::string NumberText(float value);
 
 private:
+    enum class Relayout { None, Lines, Remeasure }; // Remeasure: link fonts changed
     const TUVAParaStyle* CaretStyle() const;
-    // Records `caption` (none when empty) and gives each selected paragraph's
-    // style to `set`; lays the paragraphs out again when `layout`.
+    // Records `caption` (none when empty), gives each selected paragraph's
+    // style to `set`, then lays the paragraphs out again as `layout` says.
     template <class F>
-    void ForEach(const std::string& caption, bool layout, F set);
+    void ForEach(const std::string& caption, Relayout layout, F set);
 
     TUVAboxEditor& m_editor;
 };

@@ -206,10 +206,11 @@ bool TUVAboxEditor::TypeChar(char c)
 
     // Text never enters a table's paragraph: split it off first.
     if (m_box.At(m_caret.paragraph).IsTableParagraph()) {
+        const int tp = m_caret.paragraph;
         const int at = m_caret.index;
-        SplitAt(m_caret.paragraph, at);
-        if (at == 0)
-            SetCaret(m_caret.paragraph - 1, 0);
+        SplitAt(tp, at);
+        // At the table's start the caret stays above it, in the emptied paragraph.
+        SetCaret(at == 0 ? tp : tp + 1, 0);
     }
 
     const int p = m_caret.paragraph;
@@ -381,9 +382,7 @@ void TUVAboxEditor::JoinInto(int firstPara, int lastPara)
         tail.records[0].runFont = static_cast<int>(tail.runFonts.size());
         tail.runFonts.push_back(jointFont);
     }
-    const int at = first.Length();
     ParagraphEdit::Append(first, std::move(tail));
-    (void)at;
     m_box.Measurer().Remeasure(first);
     auto& list = m_box.Paragraphs();
     list.erase(list.begin() + lastPara);

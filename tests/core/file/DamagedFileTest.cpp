@@ -86,9 +86,12 @@ INSTANTIATE_TEST_SUITE_P(
         DamageCase{"page records start beyond the record area", [](auto& f) { Put(f, kTable, 100000); }, false,
                    false},
         DamageCase{"negative record offset", [](auto& f) { Put(f, kTable, -4); }, false, false},
-        DamageCase{"record size 0 with five records", [](auto& f) {
-                       Put(f, kTable + 12 * 14 + 8, 5);
-                   }, false, false},
+        DamageCase{"five keyword records of size 0", [](auto& f) { Put(f, kTable + 12 * 4 + 8, 5); }, false,
+                   false},
+        DamageCase{"page records of 2 bytes", [](auto& f) { Put(f, kTable + 4, 2); }, false, false},
+        DamageCase{"records claimed for a reserved kind are ignored", [](auto& f) {
+                       Put(f, kTable + 12 * 14 + 8, 0x7FFFFFFF);
+                   }, true, true},
         DamageCase{"record size larger than the record area", [](auto& f) { Put(f, kTable + 4, 293); }, false,
                    false},
         DamageCase{"file cut inside the kind table", [](auto& f) { f.resize(kHeaderSize + 20); }, false, false},
