@@ -73,19 +73,15 @@ const Setup& Generated()
             std::abort();
         for (int i = 0; i < s.pictures; ++i)
             fs::remove(s.dir / ("pic" + std::to_string(i) + ".jpg"));
+        static const fs::path folder = s.dir;
+        std::atexit([] {
+            std::error_code ec;
+            fs::remove_all(folder, ec);
+        });
         return s;
     }();
     return setup;
 }
-
-struct Cleanup {
-    ~Cleanup()
-    {
-        std::error_code ec;
-        if (!Generated().dir.empty())
-            fs::remove_all(Generated().dir, ec);
-    }
-};
 
 // Baseline for opening: the record area and every page text, nothing else.
 void BM_ReadRecordsAndPageTexts(benchmark::State& state)
@@ -156,7 +152,5 @@ void BM_Save(benchmark::State& state)
     fs::remove(target);
 }
 BENCHMARK(BM_Save)->Unit(benchmark::kMillisecond);
-
-Cleanup g_cleanup;
 
 } // namespace

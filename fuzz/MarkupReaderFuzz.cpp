@@ -1,10 +1,12 @@
 // MarkupReaderFuzz.cpp: arbitrary bytes through the markup reader; whatever reads
-// is written and read again, and a second writing must read back unchanged.
+// is written and read again, and a second writing must read back unchanged. The
+// same bytes taken as version-1 text must convert into markup that reads.
 #include "base/IFontMetrics.h"
 #include "model/ParagraphStyle.h"
 #include "textengine/EmbeddedControl.h"
 #include "textengine/MarkupReader.h"
 #include "textengine/MarkupWriter.h"
+#include "textengine/Version1Converter.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -54,6 +56,23 @@ public:
     Control table{1, kObjectKindTable, 2};
     Control inner{2, kObjectKindTable, 1};
     Control picture{3, kObjectKindPicturePlacement, 0};
+};
+
+// Every reference exists; kind 8 is a 2 x 2 table, kinds 5/6 make placements.
+class Version1Objects : public IVersion1Objects {
+public:
+    std::int32_t PageTextColour() const override { return 0x123456; }
+    std::int32_t PageLinkColour() const override { return 0xFF0000; }
+    bool Exists(std::int32_t ref) const override { return (ref & 1) == 0; }
+    std::int32_t ConvertedAttachment(std::int32_t ref) override { return (ref & 2) ? -1 : 0x03000001; }
+    std::int32_t MakePlacement(std::int32_t ref) override { return 0x10000000 + (ref & 0xFF); }
+    std::int32_t ConvertFormInput(std::int32_t ref) override { return (ref & 4) ? 0x0B000002 : -1; }
+    std::optional<TableShape> Table(std::int32_t ref) const override
+    {
+        if ((ref >> 24) != 8)
+            return std::nullopt;
+        return TableShape{2, 2, ref & 3};
+    }
 };
 
 void CheckAll(const ParagraphList& pars)
@@ -121,5 +140,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     CheckAll(third);
     if (opts.mode == 0 && WriteAll(third) != twice)
         std::abort();
+
+    Version1Objects v1;
+    const std::string converted = Version1Converter::Convert(markup, v1);
+    if (converted.empty() || converted.find('\0') != converted.size() - 1)
+        std::abort();
+    CheckAll(MarkupReader::ReadAll(converted, opts));
     return 0;
 }

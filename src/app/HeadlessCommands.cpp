@@ -1,5 +1,6 @@
 #include "HeadlessCommands.h"
 
+#include "ExportHtmlCommand.h"
 #include "FileCommands.h"
 
 namespace quor::app {
@@ -10,6 +11,7 @@ const std::vector<HeadlessCommand>& Commands()
         {"new", "FILE.uva", RunNew},
         {"dump", "FILE.uva", RunDump},
         {"resave", "IN.uva OUT.uva", RunResave},
+        {"export-html", "FILE.uva DIR [--pages LIST] [--ppi N]", RunExportHtml},
     };
     return commands;
 }

@@ -3,6 +3,7 @@
 
 #include <array>
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
@@ -14,18 +15,18 @@ namespace {
 
 namespace fs = std::filesystem;
 
-struct Run {
+struct RunResult {
     int status = -1;
     std::string out;
     std::string err;
 };
 
 // Runs quor with `args` (already quoted for the shell).
-Run Quor(const std::string& args, const fs::path& dir)
+RunResult Quor(const std::string& args, const fs::path& dir)
 {
     const fs::path errFile = dir / "stderr.txt";
     const std::string cmd = std::string("'") + QUOR_EXE + "' " + args + " 2>'" + errFile.string() + "'";
-    Run r;
+    RunResult r;
     FILE* p = ::popen(cmd.c_str(), "r");
     if (!p)
         return r;
@@ -57,7 +58,7 @@ protected:
 
 TEST_F(FileCommands, NewWritesTheNewDocumentFile)
 {
-    const Run r = Quor("new " + P("guide.uva"), m_dir);
+    const RunResult r = Quor("new " + P("guide.uva"), m_dir);
     EXPECT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(r.err, "");
     EXPECT_EQ(fs::file_size(m_dir / "guide.uva"), 2500u);
@@ -66,7 +67,7 @@ TEST_F(FileCommands, NewWritesTheNewDocumentFile)
 TEST_F(FileCommands, DumpPrintsHeaderKindsAndObjectsAsJson)
 {
     ASSERT_EQ(Quor("new " + P("guide.uva"), m_dir).status, 0);
-    const Run r = Quor("dump " + P("guide.uva"), m_dir);
+    const RunResult r = Quor("dump " + P("guide.uva"), m_dir);
     ASSERT_EQ(r.status, 0) << r.err;
     const std::string& j = r.out;
     EXPECT_TRUE(j.starts_with("{\"header\":{\"magic\":\"MORV\",\"title\":\"guide.\",\"info\":\"\",\"pageTree\":0,"));
@@ -114,7 +115,7 @@ TEST_F(FileCommands, DumpShowsPageTextAsUtf8)
     std::ofstream(m_dir / "page.uva", std::ios::binary)
         .write(reinterpret_cast<const char*>(w.Data().data()), static_cast<std::streamsize>(w.Size()));
 
-    const Run r = Quor("dump " + P("page.uva"), m_dir);
+    const RunResult r = Quor("dump " + P("page.uva"), m_dir);
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_NE(r.out.find("\"text\":\"<Z S0 >caf\xC3\xA9\"}"), std::string::npos) << r.out;
 }
@@ -122,9 +123,9 @@ TEST_F(FileCommands, DumpShowsPageTextAsUtf8)
 TEST_F(FileCommands, ResaveWritesVersionTwoWithTheNextRevision)
 {
     ASSERT_EQ(Quor("new " + P("a.uva"), m_dir).status, 0);
-    const Run r = Quor("resave " + P("a.uva") + " " + P("b.uva"), m_dir);
+    const RunResult r = Quor("resave " + P("a.uva") + " " + P("b.uva"), m_dir);
     ASSERT_EQ(r.status, 0) << r.err;
-    const Run d = Quor("dump " + P("b.uva"), m_dir);
+    const RunResult d = Quor("dump " + P("b.uva"), m_dir);
     EXPECT_NE(d.out.find("\"revision\":4"), std::string::npos);
     EXPECT_NE(d.out.find("\"title\":\"a.\""), std::string::npos);
 }
@@ -145,14 +146,14 @@ TEST_F(FileCommands, FailedLoadsPrintTheMessagesAndExitWithOne)
             .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
         for (const char* cmd : {"dump ", "resave "}) {
             const std::string args = std::string(cmd) + P("bad.uva") + (cmd[0] == 'r' ? " " + P("out.uva") : "");
-            const Run r = Quor(args, m_dir);
+            const RunResult r = Quor(args, m_dir);
             EXPECT_EQ(r.status, 1) << cmd;
             EXPECT_EQ(r.out, "") << cmd;
             EXPECT_EQ(r.err, first + "Error reading file:" + (m_dir / "bad.uva").string() + "\n") << cmd;
             EXPECT_FALSE(fs::exists(m_dir / "out.uva"));
         }
     }
-    const Run missing = Quor("dump " + P("none.uva"), m_dir);
+    const RunResult missing = Quor("dump " + P("none.uva"), m_dir);
     EXPECT_EQ(missing.status, 1);
     EXPECT_EQ(missing.err, (m_dir / "none.uva").string() + " doesn't exist\n");
 }
@@ -163,11 +164,11 @@ TEST_F(FileCommands, UnwritableTargetAnswersNoUnlessYesIsGiven)
     const std::string target = (m_dir / "plain" / "g.uva").string();
     const std::string question = "Share error, or out of disk space. Please close application(s) that make access to "
                                  "file, then choose \"Yes\" to retry. (" + target + ")\n";
-    const Run no = Quor("new " + P("plain/g.uva"), m_dir);
+    const RunResult no = Quor("new " + P("plain/g.uva"), m_dir);
     EXPECT_EQ(no.status, 1);
     EXPECT_EQ(no.err, question + "Error writing file\n");
     // With --yes the retry is answered Yes a few times, then No, so the run ends.
-    const Run yes = Quor("new --yes " + P("plain/g.uva"), m_dir);
+    const RunResult yes = Quor("new --yes " + P("plain/g.uva"), m_dir);
     EXPECT_EQ(yes.status, 1);
     EXPECT_EQ(yes.err, question + question + question + question + "Error writing file\n");
 }

@@ -1,7 +1,7 @@
 // TUVAtoHtmlPage.cpp: the HTML converter's documents: page files and frame
 // documents with their head, generated scripts and frame sets, and redirect
 // pages.
-#include "conversion/FrameMapTree.h"
+#include "composition/frames/TNonVisCornice.h"
 #include "conversion/HtmlBodyWriter.h"
 #include "conversion/HtmlText.h"
 #include "conversion/TUVAtoHtml.h"
@@ -63,54 +63,6 @@ TUVAtesto* FramingPage(TUVAset& doc, std::int32_t own, std::int32_t global)
     return page && !page->IsDeleted() ? page : nullptr;
 }
 
-class FrameSetWriter {
-public:
-    FrameSetWriter(TUVAtoHtml& conv, HtmlFileContext& ctx) : m_conv(conv), m_ctx(ctx) {}
-
-    void Write(std::string& out, const FrameNode& node)
-    {
-        if (node.children.empty()) {
-            TUVAtesto* page = m_conv.LinkedUVAset->GetPage(node.page);
-            if (!page || page->IsDeleted())
-                return;
-            if (m_ctx.frameDocuments)
-                m_ctx.frameDocuments->Add(page);
-            out += "<FRAME NAME=\"" + html::EscapeAttribute(node.name) + "\" SRC=\"" +
-                   html::EscapeAttribute(m_conv.ExportedName(page, kFrameDocument)) + "\" SCROLLING=" +
-                   (node.scrolling ? "auto " : "no ");
-            if (!node.border)
-                out += "FRAMEBORDER=no ";
-            out += node.resizable ? ">\r\n" : "NORESIZE>\r\n";
-            return;
-        }
-        out += "<FRAMESET ";
-        if (node.SplitsRows())
-            out += "ROWS=";
-        else if (node.placement < 6)
-            out += "COLS=";
-        for (std::size_t i = 0; i < node.children.size(); ++i) {
-            const FrameNode& child = *node.children[i];
-            if (i > 0)
-                out += ",";
-            if (child.sizeKind == 0)
-                out += std::to_string(child.percent) + "%";
-            else if (child.sizeKind == 1)
-                out += std::to_string(child.pixels);
-            else
-                out += "*";
-        }
-        const std::string spacing = std::to_string(node.spacing);
-        out += " BORDER=" + spacing + " FRAMESPACING=" + spacing + " >\r\n";
-        for (const auto& child : node.children)
-            Write(out, *child);
-        out += "</FRAMESET>\r\n";
-    }
-
-private:
-    TUVAtoHtml& m_conv;
-    HtmlFileContext& m_ctx;
-};
-
 } // namespace
 
 std::string TUVAtoHtml::WritePageFile(TUVAtesto* page, ExportList* frameDocuments, ExportList& resources, int kind)
@@ -168,8 +120,15 @@ std::string TUVAtoHtml::WritePageFile(TUVAtesto* page, ExportList* frameDocument
         const auto* bytes = content ? content->Bytes() : nullptr;
         if (bytes && !bytes->empty()) {
             const records::ConstFrameMapRecord mapRec(map->Record().data());
-            if (auto root = FrameMapTree::Read(*bytes, mapRec.FrameRecordSize())) {
-                FrameSetWriter(*this, ctx).Write(body, *root);
+            if (auto root = TNonVisCornice::ReadMap(*bytes, mapRec.FrameRecordSize())) {
+                // Every page shown in a frame is written once more as a frame document.
+                body += root->FrameSetHtml([&](std::int32_t ref) -> std::string {
+                    TUVAtesto* framed = doc->GetPage(ref);
+                    if (!framed || framed->IsDeleted())
+                        return {};
+                    frameDocuments ? (void)frameDocuments->Add(framed) : (void)0;
+                    return ExportedName(framed, kFrameDocument);
+                });
                 // The element that browsers without frames show is NOFRAMES.
                 body += "\r\n<NOFRAMES>\r\n";
                 frameSet = true;

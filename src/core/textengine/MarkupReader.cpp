@@ -564,4 +564,19 @@ ParagraphList MarkupReader::ReadAll(std::string_view markup, const MarkupReadOpt
     return out;
 }
 
+MarkupReader::BoxText MarkupReader::LoadBoxText(std::string_view header, MarkupCursor& own, std::string_view footer,
+                                                TUVAbox* box, const MarkupReadOptions& opts)
+{
+    BoxText text;
+    MarkupCursor headerCur{header, 0};
+    ReadParagraphs(text.paragraphs, headerCur, ParagraphKind::Header, box, opts);
+    text.headerCount = text.paragraphs.size();
+    ReadParagraphs(text.paragraphs, own, ParagraphKind::Own, box, opts);
+    const std::size_t beforeFooter = text.paragraphs.size();
+    MarkupCursor footerCur{footer, 0};
+    ReadParagraphs(text.paragraphs, footerCur, ParagraphKind::Footer, box, opts);
+    text.footerCount = text.paragraphs.size() - beforeFooter;
+    return text;
+}
+
 } // namespace quor

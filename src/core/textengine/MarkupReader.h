@@ -48,6 +48,8 @@ struct RefTranslation {
 
 // Messages the reader gives.
 inline constexpr std::string_view kTruncatedLine = "Truncated line!";
+// Error a box gives when asked to show text still in the version-1 form.
+inline constexpr std::string_view kVersion1TextInBox = "baco; testo ver 1 ancora pres in uvaBox!";
 
 struct MarkupReadOptions {
     const IStyleSource* styles = nullptr;     // kind-17 styles; null: the cleared style
@@ -78,6 +80,17 @@ public:
     // Every paragraph up to the end of the markup, continuing past "<T>" cell
     // ends (for readers that do not show tables, e.g. plain text).
     static ParagraphList ReadAll(std::string_view markup, const MarkupReadOptions& opts);
+
+    // The paragraphs of a box: the header text (kind Header, from its start), the
+    // own text (kind Own, from the cursor's position) and the footer text (kind
+    // Footer, from its start), each read as ReadParagraphs does.
+    struct BoxText {
+        ParagraphList paragraphs;
+        std::size_t headerCount = 0;
+        std::size_t footerCount = 0;
+    };
+    static BoxText LoadBoxText(std::string_view header, MarkupCursor& own, std::string_view footer, TUVAbox* box,
+                               const MarkupReadOptions& opts);
 };
 
 } // namespace quor

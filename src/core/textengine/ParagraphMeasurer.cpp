@@ -1,6 +1,8 @@
 // ParagraphMeasurer.cpp: per-character measuring of paragraphs.
 #include "textengine/ParagraphMeasurer.h"
 
+#include <algorithm>
+#include <climits>
 #include <string>
 
 namespace quor {
@@ -23,13 +25,59 @@ TMyFont ParagraphMeasurer::MeasuringFont(const TUVAparag& par, int pos)
     return LinkAdjusted(par, par.FontAt(pos), link);
 }
 
+ParagraphMeasurer::FontCache& ParagraphMeasurer::CacheFor(const FontSpec& spec) const
+{
+    if (m_last && m_last->spec == spec)
+        return *m_last;
+    std::string key = spec.name;
+    key += '\0';
+    key += std::to_string(spec.size);
+    key += '/';
+    key += std::to_string(spec.style);
+    auto it = m_cache.find(key);
+    if (it == m_cache.end()) {
+        auto cache = std::make_unique<FontCache>();
+        cache->spec = spec;
+        cache->height = m_metrics.Height(spec);
+        cache->ascent = m_metrics.Ascent(spec);
+        std::fill(std::begin(cache->single), std::end(cache->single), kUnknown);
+        it = m_cache.emplace(std::move(key), std::move(cache)).first;
+    }
+    m_last = it->second.get();
+    return *m_last;
+}
+
+int ParagraphMeasurer::Advance(FontCache& cache, int prev, unsigned char c) const
+{
+    std::int32_t& single = cache.single[c];
+    if (single == kUnknown) {
+        const char ch = static_cast<char>(c);
+        single = m_metrics.TextWidth(cache.spec, std::string_view(&ch, 1));
+    }
+    if (prev < 0)
+        return single;
+    if (cache.pairs.empty())
+        cache.pairs.assign(256 * 256, kUnknown);
+    std::int32_t& pair = cache.pairs[static_cast<std::size_t>(prev) * 256 + c];
+    if (pair == kUnknown) {
+        const char both[2] = {static_cast<char>(prev), static_cast<char>(c)};
+        pair = m_metrics.TextWidth(cache.spec, std::string_view(both, 2));
+    }
+    std::int32_t& before = cache.single[static_cast<unsigned char>(prev)];
+    if (before == kUnknown) {
+        const char ch = static_cast<char>(prev);
+        before = m_metrics.TextWidth(cache.spec, std::string_view(&ch, 1));
+    }
+    return pair - before;
+}
+
 CharMeasure ParagraphMeasurer::FontMeasure(const TMyFont& font) const
 {
-    const FontSpec spec = font.ToFontSpec();
+    const FontCache& cache = CacheFor(font.ToFontSpec());
     CharMeasure m;
-    const int h = m_metrics.Height(spec);
+    const int h = cache.height;
     m.height = h;
-    m.ascent = m_metrics.Ascent(spec);
+    m.ascent = cache.ascent;
     if (font.position == kPositionSubscript)
         m.height += h / 2;
     else if (font.position == kPositionSuperscript)
@@ -39,12 +87,7 @@ CharMeasure ParagraphMeasurer::FontMeasure(const TMyFont& font) const
 
 int ParagraphMeasurer::Advance(const TMyFont& font, int prev, char c) const
 {
-    const FontSpec spec = font.ToFontSpec();
-    if (prev < 0)
-        return m_metrics.TextWidth(spec, std::string_view(&c, 1));
-    const char pair[2] = {static_cast<char>(prev), c};
-    return m_metrics.TextWidth(spec, std::string_view(pair, 2)) -
-           m_metrics.TextWidth(spec, std::string_view(pair, 1));
+    return Advance(CacheFor(font.ToFontSpec()), prev, static_cast<unsigned char>(c));
 }
 
 CharMeasure ParagraphMeasurer::MeasureAt(const TUVAparag& par, int pos) const
@@ -68,6 +111,7 @@ void ParagraphMeasurer::Remeasure(TUVAparag& par) const
     int link = -1;
     TMyFont measuring = font;
     CharMeasure fm = FontMeasure(measuring);
+    FontCache* cache = &CacheFor(measuring.ToFontSpec());
     int prev = -1;
     for (std::size_t i = 0; i < text.size(); ++i) {
         TCharRec& rec = recs[i];
@@ -86,6 +130,7 @@ void ParagraphMeasurer::Remeasure(TUVAparag& par) const
             if (!(next == measuring)) {
                 measuring = next;
                 fm = FontMeasure(measuring);
+                cache = &CacheFor(measuring.ToFontSpec());
             }
             prev = -1;
         }
@@ -93,7 +138,7 @@ void ParagraphMeasurer::Remeasure(TUVAparag& par) const
             prev = -1; // objects keep the size of their control
             continue;
         }
-        rec.width = Advance(measuring, prev, text[i]);
+        rec.width = Advance(*cache, prev, static_cast<unsigned char>(text[i]));
         rec.height = fm.height;
         rec.ascent = fm.ascent;
         prev = static_cast<unsigned char>(text[i]);

@@ -7,6 +7,13 @@
 #include "model/TMyFont.h"
 #include "textengine/TUVAparag.h"
 
+#include <climits>
+#include <cstdint>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
 namespace quor {
 
 struct CharMeasure {
@@ -15,9 +22,14 @@ struct CharMeasure {
     int ascent = 0;
 };
 
+// Widths are cached per font (single characters and kerning pairs), so a
+// screen font is asked once per distinct pair; a measurer is used on one
+// thread only and assumes its metrics never change.
 class ParagraphMeasurer {
 public:
     explicit ParagraphMeasurer(const IFontMetrics& metrics) : m_metrics(metrics) {}
+    ParagraphMeasurer(const ParagraphMeasurer& other) : m_metrics(other.m_metrics) {}
+    ParagraphMeasurer& operator=(const ParagraphMeasurer&) = delete;
 
     // The font a position is measured and drawn with: the run font in force (or
     // the paragraph font) and, inside a link, the link style bits (exclusive-or)
@@ -47,7 +59,20 @@ public:
     const IFontMetrics& Metrics() const { return m_metrics; }
 
 private:
+    struct FontCache {
+        FontSpec spec;
+        int height = 0;
+        int ascent = 0;
+        std::int32_t single[256];
+        std::vector<std::int32_t> pairs; // 256 x 256, filled on demand
+    };
+    static constexpr std::int32_t kUnknown = INT32_MIN;
+    FontCache& CacheFor(const FontSpec& spec) const;
+    int Advance(FontCache& cache, int prev, unsigned char c) const;
+
     const IFontMetrics& m_metrics;
+    mutable std::map<std::string, std::unique_ptr<FontCache>> m_cache;
+    mutable FontCache* m_last = nullptr;
 };
 
 } // namespace quor

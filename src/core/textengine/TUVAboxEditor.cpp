@@ -340,8 +340,10 @@ bool TUVAboxEditor::DeleteRange(const TCaretPos& s, const TCaretPos& e, bool rec
     const int lastIndex = s.paragraph + 1;
 
     int laidLast = s.paragraph;
-    if (e.index == 0 && m_box.At(lastIndex).IsTableParagraph() && s.index > 0) {
-        laidLast = lastIndex; // a table keeps its own paragraph
+    const bool tableAfter = e.index == 0 && m_box.At(lastIndex).IsTableParagraph();
+    const bool tableBefore = m_box.At(s.paragraph).IsTableParagraph();
+    if (s.index > 0 && (tableAfter || tableBefore)) {
+        laidLast = lastIndex; // a table keeps a paragraph of its own: nothing is joined to it
     } else if (s.index == 0) {
         list.erase(list.begin() + s.paragraph); // the last paragraph takes the first's place
     } else {

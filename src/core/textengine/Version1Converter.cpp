@@ -165,8 +165,13 @@ void Converter::Reference(std::string_view tag)
             written = RefTag(ref);
         }
     }
-    if (written.empty())
+    if (written.empty()) {
         written = std::string(tag.substr(0, std::min<std::size_t>(11, tag.size())));
+        // A longer tag cut at 11 characters would lose its ">" and swallow the
+        // text up to the next one when read.
+        if (tag.size() > 11 && written.back() != '>')
+            written.back() = '>';
+    }
 
     const bool exists = m_objects.Exists(ref);
     const auto table = newKind == 8 && exists ? m_objects.Table(ref) : std::nullopt;

@@ -76,7 +76,7 @@ QFont QtFontMetrics::FontFor(const FontSpec& spec) const
 QtFontMetrics::Entry& QtFontMetrics::EntryFor(const FontSpec& spec) const
 {
     if (m_last && spec == m_lastSpec)
-        return const_cast<Entry&>(*m_last);
+        return *m_last;
     // Underline and strike-out do not change extents; they share an entry.
     const int measuredStyle = spec.style & (kFontBold | kFontItalic);
     auto key = std::make_tuple(spec.name, spec.size, measuredStyle);

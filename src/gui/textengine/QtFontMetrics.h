@@ -45,7 +45,7 @@ private:
 
     int m_ppi;
     mutable std::map<std::tuple<std::string, int, int>, std::unique_ptr<Entry>> m_cache;
-    mutable const Entry* m_last = nullptr;
+    mutable Entry* m_last = nullptr;
     mutable FontSpec m_lastSpec;
 };
 

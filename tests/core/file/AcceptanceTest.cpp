@@ -49,8 +49,9 @@ TEST_P(Acceptance, LoadsOrRefusesWithTheRightMessage)
     if (!c.loads)
         expected.push_back("Error reading file:" + file);
     EXPECT_EQ(messages.Texts(), expected);
-    if (!c.firstMessage.empty())
+    if (!c.firstMessage.empty()) {
         EXPECT_EQ(messages.Messages().front().kind, c.firstKind);
+    }
     if (c.loads) {
         EXPECT_EQ(doc.ObjectCount(0), 1);
         EXPECT_EQ(doc.UVAFileName(), file);
@@ -140,7 +141,7 @@ TEST(Acceptance, EachLoadFiresEachHookOnce)
     UvaBuilder().WriteTo(dir / "a.uva");
     UvaBuilder::WriteFile(dir / "bad.uva", {1, 2, 3});
     TUVAset doc;
-    for (const std::string file : {dir / "a.uva", dir / "bad.uva"}) {
+    for (const std::string& file : {dir / "a.uva", dir / "bad.uva"}) {
         int before = 0, after = 0;
         doc.OnBeforeNew = [&before] { ++before; };
         doc.OnAfterNew = [&after] { ++after; };

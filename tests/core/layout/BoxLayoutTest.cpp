@@ -1,5 +1,6 @@
 // Placing paragraphs in a box, incremental re-layout, numbering and hit testing.
 #include "layout/ParagraphBuilder.h"
+#include "textengine/LineRuns.h"
 #include "textengine/TUVAboxModel.h"
 
 #include <gtest/gtest.h>
@@ -78,6 +79,8 @@ TEST_F(BoxFixture, RelayoutTouchesOnlyTheEditedParagraphAndShiftsTheRest)
     const auto* thirdLines = box.At(2).Lines().data();
     // Paragraph 1 grows to two lines.
     auto longer = MakeParagraph(styles, "two two two two", metrics);
+    longer->topY = box.At(1).topY;
+    longer->bottomY = box.At(1).bottomY;
     box.Paragraphs()[1] = std::move(longer);
     box.Relayout(1, 1);
     EXPECT_EQ(box.LayoutCount(), before + 1);
@@ -182,6 +185,42 @@ TEST_F(BoxFixture, CaretAtALineBoundaryShowsWhereTheHintSays)
     EXPECT_EQ(box.CaretAt(0, 4).x, 0);
     EXPECT_EQ(box.CaretAt(0, 4, 0).line, 0);
     EXPECT_EQ(box.CaretAt(0, 4, 0).x, 40);
+}
+
+} // namespace
+} // namespace quor
+
+namespace quor {
+namespace {
+
+TEST(LineRunsTest, BreakAtFontsObjectsAndLinks)
+{
+    const FixedMetrics metrics{10, 12, 4};
+    const StyleTable styles = testing::FlatStyles();
+    auto p = testing::MakeParagraph(styles, "abcdef ghij", metrics);
+    TUVAFontStyle bold(p->Style().Base());
+    bold.SetStyle(kFontBold);
+    p->Records()[2].runFont = p->AddRunFont(bold);       // "ab" | "cd..." bold
+    p->Records()[4].link = 0x6F000001;                    // "e" a link
+    testing::PlaceObject(*p, 6, 16, 30, 20);              // the space becomes an object
+    ParagraphMeasurer(metrics).Remeasure(*p);
+    BoxLayoutState box{300, 0, 300};
+    p->Style().SetLeftIndent(5);
+    ParagraphLayout::LayOut(*p, 0, box);
+    const auto runs = LineRuns::Of(*p, p->Lines()[0]);
+    ASSERT_EQ(runs.size(), 6u);
+    struct Expected {
+        int start, count, x, link, object, style;
+    } expected[] = {{0, 2, 5, -1, -1, 0},   {2, 2, 25, -1, -1, 1}, {4, 1, 45, 0x6F000001, -1, 1 ^ 4},
+                    {5, 1, 55, -1, -1, 1},  {6, 1, 65, -1, 0, 1},  {7, 4, 95, -1, -1, 1}};
+    for (std::size_t k = 0; k < runs.size(); ++k) {
+        EXPECT_EQ(runs[k].start, expected[k].start) << k;
+        EXPECT_EQ(runs[k].count, expected[k].count) << k;
+        EXPECT_EQ(runs[k].x, expected[k].x) << k;
+        EXPECT_EQ(runs[k].link, expected[k].link) << k;
+        EXPECT_EQ(runs[k].object, expected[k].object) << k;
+        EXPECT_EQ(runs[k].font.style, expected[k].style) << k;
+    }
 }
 
 } // namespace

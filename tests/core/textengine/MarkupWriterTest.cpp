@@ -150,6 +150,27 @@ TEST_F(MarkupTest, SavedBoxTextLeavesOutHeaderAndFooterAndEndsWithNul)
     EXPECT_EQ(MarkupWriter::SaveBoxText({}, 0, 0), std::string(1, '\0'));
 }
 
+TEST_F(MarkupTest, BoxTextLoadsHeaderOwnAndFooterAndSavesOnlyItsOwn)
+{
+    const std::string own = std::string("junk<Z S0 >one<Z S2 >two") + '\0';
+    MarkupCursor cur{own, 4};
+    auto text = MarkupReader::LoadBoxText("<Z S0 >h1<Z S0 >h2", cur, "", nullptr, m_opts);
+    ASSERT_EQ(text.paragraphs.size(), 4u);
+    EXPECT_EQ(text.headerCount, 2u);
+    EXPECT_EQ(text.footerCount, 0u);
+    EXPECT_EQ(text.paragraphs[1]->Kind(), ParagraphKind::Header);
+    EXPECT_EQ(text.paragraphs[2]->Kind(), ParagraphKind::Own);
+    EXPECT_EQ(text.paragraphs[3]->Text(), "two");
+    EXPECT_EQ(MarkupWriter::SaveBoxText(text.paragraphs, text.headerCount, text.footerCount),
+              own.substr(4));
+
+    MarkupCursor none{std::string_view(), 0};
+    text = MarkupReader::LoadBoxText("", none, "<Z S0 >f", nullptr, m_opts);
+    ASSERT_EQ(text.paragraphs.size(), 1u);
+    EXPECT_EQ(text.footerCount, 1u);
+    EXPECT_EQ(text.paragraphs[0]->Kind(), ParagraphKind::Footer);
+}
+
 TEST_F(MarkupTest, ANulInTheTextIsNotWritten)
 {
     TUVAparag par;

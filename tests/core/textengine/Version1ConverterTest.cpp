@@ -123,6 +123,8 @@ TEST_F(Version1, ReferencesAreConvertedByKind)
     EXPECT_EQ(Convert("<B><$18000001>x"), Nul(kFirst + RunTag(1) + "<$18000001>x"));
     // Non-hex digits count as 0 when the reference is looked at; the tag is copied.
     EXPECT_EQ(Convert("<$0G000001>"), Nul(kFirst + "<$0G000001>"));
+    // Only 11 characters of a reference tag are kept, and it stays closed.
+    EXPECT_EQ(Convert("<$01000003 x>y"), Nul(kFirst + "<$01000003>y"));
 }
 
 TEST_F(Version1, OtherTagsAreCopiedUnlessTheReaderWouldActOnThem)

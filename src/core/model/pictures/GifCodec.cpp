@@ -456,7 +456,9 @@ bool EncodeGif(const TUVApicture& picture, std::vector<std::uint8_t>& out, std::
             im.localMap = std::move(indexed.colours);
         if (indexed.transparentIndex >= 0 || animated) {
             GraphicsControlBlock gcb{};
-            gcb.DisposalMode = animated && indexed.transparentIndex >= 0 ? DISPOSE_BACKGROUND : DISPOSE_DO_NOT;
+            // Frames cover the whole picture: clearing each one before the next
+            // keeps a later frame's transparent pixels from showing an earlier frame.
+            gcb.DisposalMode = animated ? DISPOSE_BACKGROUND : DISPOSE_DO_NOT;
             gcb.UserInputFlag = false;
             gcb.DelayTime = std::clamp(frame.delayMs / 10, 0, 65535);
             gcb.TransparentColor = indexed.transparentIndex >= 0 ? indexed.transparentIndex : NO_TRANSPARENT_COLOR;

@@ -294,7 +294,9 @@ NewImage PictureStore::CopyImage(TUVAoggetto& other)
 
 TUVAoggetto* PictureStore::AddExternalFile(const std::string& file, TUVAoggetto* object)
 {
-    if (object && (!object->Registered() || object->Owner() != &m_doc))
+    if (!object)
+        return AddExternalFile(file, std::unique_ptr<TUVAoggetto>());
+    if (!object->Registered() || object->Owner() != &m_doc)
         return nullptr;   // an unregistered object comes with its ownership (other overload)
     return StoreExternalFile(file, object, nullptr);
 }
