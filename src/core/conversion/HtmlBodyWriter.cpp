@@ -40,6 +40,9 @@ constexpr std::array<int, 7> kHtmlFontSizes = {8, 10, 12, 14, 19, 27, 34};
 constexpr std::string_view kQuickTimeUrl = "http://www.apple.com/quicktime/download/";
 constexpr std::string_view kPictureInText = "bug: ogg immagine non deve + esser presente qui";
 
+// Pages included into pages through "!RefP:" references, at most.
+constexpr std::size_t kMaxNestedBodies = 16;
+
 constexpr std::uint8_t kBold = 1, kItalic = 2, kUnderline = 4, kStrike = 8;
 
 char At(std::string_view t, std::size_t i) { return i < t.size() ? t[i] : '\0'; }
@@ -286,9 +289,12 @@ void HtmlBodyWriter::WriteBody(std::string& out, int mode, TUVAtesto* page)
 {
     if (!page || !m_doc)
         return;
+    // A page never includes itself, and inclusions stop at a fixed depth.
+    if (m_ctx.bodyChain.size() >= kMaxNestedBodies)
+        return;
     for (const TUVAtesto* p : m_ctx.bodyChain) {
         if (p == page)
-            return; // a page never includes itself
+            return;
     }
     m_ctx.bodyChain.push_back(page);
     m_page = page;

@@ -24,6 +24,9 @@ public:
     // right. Other objects have no cells.
     virtual int CellCount() const { return 0; }
     virtual ParagraphList* CellParagraphs(int cell) { return nullptr; }
+    // The box that owns a cell's paragraphs (set as their owner when the reader
+    // fills the cell); null when there is none.
+    virtual TUVAbox* CellBox(int cell) { return nullptr; }
 };
 
 // The page's control registry as the markup reader sees it.

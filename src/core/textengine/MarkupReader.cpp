@@ -369,7 +369,7 @@ void ParagraphReader::ReadRefTag(std::size_t& pos)
                             if (!list)
                                 continue;
                             list->clear();
-                            ReadParagraphsImpl(*list, cellCur, ParagraphKind::Own, nullptr, m_opts, m_state);
+                            ReadParagraphsImpl(*list, cellCur, ParagraphKind::Own, ctrl->CellBox(c), m_opts, m_state);
                         }
                         m_state.openTables.pop_back();
                         after = std::min(cellCur.pos, m_end);

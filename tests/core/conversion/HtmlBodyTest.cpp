@@ -118,6 +118,27 @@ TEST_F(HtmlBodyTest, RawHtmlResolvesReferencesAndNeverIncludesItsOwnPage)
     EXPECT_TRUE(resources.Contains(pic));
 }
 
+TEST_F(HtmlBodyTest, PageInclusionsStopAtAFixedDepth)
+{
+    // Page i includes page i + 1 through raw HTML; the last includes page 0.
+    constexpr int kPages = 40;
+    std::vector<TUVAtesto*> pages;
+    for (int i = 0; i < kPages; ++i)
+        pages.push_back(AddPage(""));
+    for (int i = 0; i < kPages; ++i) {
+        TUVAoggetto* raw = Add(shortObj, 11);
+        char html[32];
+        std::snprintf(html, sizeof html, "!RefP:%08x", (i + 1) % kPages);
+        std::vector<std::uint8_t> props(4, 0);
+        props.insert(props.end(), html, html + std::strlen(html));
+        raw->SetPropertiesBytes(props);
+        pages[static_cast<std::size_t>(i)]->SetText("<Z S0 >L" + std::to_string(i) + "." + Ref(shortObj, raw->Index()));
+    }
+    const std::string out = Body(pages[0]);
+    EXPECT_NE(out.find("L15."), std::string::npos);
+    EXPECT_EQ(out.find("L16."), std::string::npos);
+}
+
 TEST_F(HtmlBodyTest, CommentsAreEmptyUnlessExportedAndCannotCloseEarly)
 {
     TUVAoggetto* note = Add(shortObj, 10);

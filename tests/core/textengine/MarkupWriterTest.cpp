@@ -34,6 +34,13 @@ INSTANTIATE_TEST_SUITE_P(
         "<Z S0 >a<$FF000003>b<$FF0000ab>", "<Z S0 ><$00000005>a<$FF000003>b<%>",
         "<Z S0 >one<Z S2 l0 >two<Z S1 >three", "<Z S0 M5 I-20 l0 r0 >hanging"));
 
+TEST_F(MarkupTest, AnOverrideSetBackToTheStyleValueIsNoLongerWritten)
+{
+    const auto par = ReadOne("<Z S0 l30 r4 >x");
+    par->Style().SetLeftIndent(10);
+    EXPECT_EQ(Write(*par, mwWhole), "<Z S0 r4 >x");
+}
+
 TEST_F(MarkupTest, LinkReachingTheEndIsClosed)
 {
     TUVAparag par;

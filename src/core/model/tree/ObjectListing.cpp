@@ -105,13 +105,12 @@ std::vector<ListedObject> ListObjects(TUVAset& document, int kind, const ListFil
 
 std::string RenameListedObject(TUVAset& document, TUVAoggetto& object, std::string_view newName)
 {
-    if (object.Kind() == stileParagrafo) {
-        const std::string current = object.GetName();
-        if (AnsiLower(newName) != AnsiLower(current) && !document.StyleExists(newName))
-            object.SetName(newName);
-        return object.GetName();
-    }
-    object.SetName(newName);
+    const std::string before = object.GetName();
+    const bool isStyle = object.Kind() == stileParagrafo;
+    if (!isStyle || (AnsiLower(newName) != AnsiLower(before) && !document.StyleExists(newName)))
+        object.SetName(newName);
+    if (object.GetName() != before)
+        document.SetModified(true);
     return object.GetName();
 }
 

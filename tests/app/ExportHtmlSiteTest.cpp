@@ -1,0 +1,149 @@
+// ExportHtmlSiteTest.cpp: an exported site checked from the outside: every
+// href and src of every page resolves to a file of the export, and tidy finds
+// no errors in the pages. Runs on a hypertext built here and, when present, on
+// the sample hypertext.
+#include "ExportHtmlFixture.h"
+
+#include <regex>
+#include <set>
+
+namespace quor::apptest {
+namespace {
+
+std::string ReadText(const fs::path& p)
+{
+    std::ifstream in(p, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+std::string PercentDecoded(const std::string& s)
+{
+    std::string out;
+    for (std::size_t i = 0; i < s.size(); ++i) {
+        if (s[i] == '%' && i + 2 < s.size() && std::isxdigit(static_cast<unsigned char>(s[i + 1])) &&
+            std::isxdigit(static_cast<unsigned char>(s[i + 2]))) {
+            out += static_cast<char>(std::stoi(s.substr(i + 1, 2), nullptr, 16));
+            i += 2;
+        } else {
+            out += s[i];
+        }
+    }
+    return out;
+}
+
+std::string EntityDecoded(std::string s)
+{
+    const std::pair<const char*, const char*> entities[] = {{"&amp;", "&"}, {"&quot;", "\""}, {"&lt;", "<"}, {"&gt;", ">"}};
+    for (const auto& [from, to] : entities) {
+        for (std::size_t pos = 0; (pos = s.find(from, pos)) != std::string::npos; pos += std::strlen(to))
+            s.replace(pos, std::strlen(from), to);
+    }
+    return s;
+}
+
+// Every local file a page refers to: attributes, script calls that open
+// windows or swap pictures, preload sources and refresh targets.
+std::vector<std::string> LocalReferences(const std::string& html)
+{
+    std::vector<std::string> refs;
+    auto add = [&refs](std::string url) {
+        url = EntityDecoded(url);
+        if (url.starts_with("javascript:") || url.starts_with("http:") || url.starts_with("https:") ||
+            url.starts_with("mailto:") || url.starts_with("ftp:"))
+            return;
+        if (url.starts_with("#"))
+            return; // a place in the page itself
+        refs.push_back(url.substr(0, url.find('#')));
+    };
+    static const std::regex attribute(R"re(\b(?:HREF|SRC|BACKGROUND|LOWSRC)="([^"]*)")re", std::regex::icase);
+    static const std::regex scripts(R"re(QuorF_(?:open|openB)\('([^']*)'|QuorF_over\('[^']*','([^']*)'|\.src="([^"]*)"|;URL=([^">]*)")re");
+    for (std::sregex_iterator it(html.begin(), html.end(), attribute), end; it != end; ++it) {
+        add((*it)[1]);
+    }
+    for (std::sregex_iterator it(html.begin(), html.end(), scripts), end; it != end; ++it) {
+        for (int g = 1; g <= 4; ++g) {
+            if ((*it)[g].matched)
+                add((*it)[g]);
+        }
+    }
+    return refs;
+}
+
+void CheckSite(const fs::path& site)
+{
+    int pages = 0;
+    std::size_t references = 0;
+    std::set<std::string> unresolved;
+    for (const auto& entry : fs::recursive_directory_iterator(site)) {
+        const std::string ext = entry.path().extension().string();
+        if (ext != ".htm" && ext != ".html")
+            continue;
+        ++pages;
+        const std::vector<std::string> refs = LocalReferences(ReadText(entry.path()));
+        references += refs.size();
+        for (const std::string& ref : refs) {
+            const fs::path target = entry.path().parent_path() / PercentDecoded(ref);
+            if (ref.empty() || !fs::is_regular_file(target))
+                unresolved.insert(entry.path().filename().string() + " -> \"" + ref + "\"");
+        }
+    }
+    EXPECT_GT(pages, 0);
+    // Each page refers at least to its style sheet.
+    EXPECT_GE(references, static_cast<std::size_t>(pages));
+    EXPECT_TRUE(unresolved.empty()) << [&] {
+        std::string s;
+        for (const auto& u : unresolved)
+            s += u + "\n";
+        return s;
+    }();
+}
+
+void CheckTidy(const fs::path& site, const fs::path& scratch)
+{
+    for (const auto& entry : fs::directory_iterator(site)) {
+        const std::string ext = entry.path().extension().string();
+        if (ext != ".htm" && ext != ".html")
+            continue;
+        const RunResult r = RunShell("tidy -e -q " + Quote(entry.path()), scratch);
+        // tidy exits with 2 when it finds errors (1 for warnings only).
+        EXPECT_LT(r.status, 2) << entry.path().filename() << "\n" << r.err;
+        EXPECT_EQ(r.err.find("Error:"), std::string::npos) << entry.path().filename() << "\n" << r.err;
+    }
+}
+
+TEST_F(ExportHtmlTest, EveryReferenceOfTheExportedSiteResolves)
+{
+    RichHypertext rich;
+    rich.Build(file);
+    const fs::path site = dir / "site";
+    const RunResult r = Quor("export-html " + Quote(file) + " " + Quote(site), dir);
+    ASSERT_EQ(r.status, 0) << r.err;
+    CheckSite(site);
+}
+
+TEST_F(ExportHtmlTest, TidyFindsNoErrorsInThePages)
+{
+    if (!HaveProgram("tidy"))
+        GTEST_SKIP() << "tidy is not installed";
+    RichHypertext rich;
+    rich.Build(file);
+    const fs::path site = dir / "site";
+    ASSERT_EQ(Quor("export-html " + Quote(file) + " " + Quote(site), dir).status, 0);
+    CheckTidy(site, dir);
+}
+
+TEST_F(ExportHtmlTest, TheSampleHypertextExportsToAConsistentSite)
+{
+    const fs::path sample = fs::path(QUOR_SOURCE_DIR) / "samples" / "sample.uva";
+    if (!fs::exists(sample))
+        GTEST_SKIP() << "no sample hypertext";
+    const fs::path site = dir / "sample";
+    const RunResult r = Quor("export-html " + Quote(sample) + " " + Quote(site), dir);
+    ASSERT_EQ(r.status, 0) << r.err;
+    CheckSite(site);
+    if (HaveProgram("tidy"))
+        CheckTidy(site, dir);
+}
+
+} // namespace
+} // namespace quor::apptest
