@@ -19,6 +19,8 @@ PACKAGES=(
   fonts-liberation2 fontconfig
   # test servers and checkers
   vsftpd tidy
+  # export benchmark comparison
+  hugo
 )
 
 missing=()

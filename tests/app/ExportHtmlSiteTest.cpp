@@ -6,6 +6,7 @@
 
 #include <regex>
 #include <set>
+#include <sstream>
 
 namespace quor::apptest {
 namespace {
@@ -132,6 +133,48 @@ TEST_F(ExportHtmlTest, TidyFindsNoErrorsInThePages)
     CheckTidy(site, dir);
 }
 
+// Headless Chromium loads every page (all at once, each in a frame of a
+// harness page) and reports no script error on its console.
+void CheckBrowser(const fs::path& site, const fs::path& scratch)
+{
+    std::string harness = "<html><body>\n";
+    int pages = 0;
+    for (const auto& entry : fs::directory_iterator(site)) {
+        const std::string ext = entry.path().extension().string();
+        if (ext == ".htm" || ext == ".html") {
+            harness += "<iframe src=\"" + entry.path().filename().string() + "\"></iframe>\n";
+            ++pages;
+        }
+    }
+    harness += "</body></html>\n";
+    const fs::path page = site / "zz-harness.html";
+    std::ofstream(page) << harness;
+    const RunResult r = RunShell("timeout 120 chromium --headless=new --no-sandbox --disable-gpu "
+                                 "--enable-logging=stderr --v=0 --virtual-time-budget=5000 --dump-dom 'file://" +
+                                     page.string() + "' >/dev/null",
+                                 scratch);
+    fs::remove(page);
+    ASSERT_GT(pages, 0);
+    std::string console;
+    std::istringstream lines(r.err);
+    for (std::string line; std::getline(lines, line);) {
+        if (line.find(":CONSOLE") != std::string::npos)
+            console += line + "\n";
+    }
+    EXPECT_TRUE(console.empty()) << console;
+}
+
+TEST_F(ExportHtmlTest, HeadlessChromiumLoadsThePagesWithoutErrors)
+{
+    if (!HaveProgram("chromium"))
+        GTEST_SKIP() << "chromium is not installed";
+    RichHypertext rich;
+    rich.Build(file);
+    const fs::path site = dir / "site";
+    ASSERT_EQ(Quor("export-html " + Quote(file) + " " + Quote(site), dir).status, 0);
+    CheckBrowser(site, dir);
+}
+
 TEST_F(ExportHtmlTest, TheSampleHypertextExportsToAConsistentSite)
 {
     const fs::path sample = fs::path(QUOR_SOURCE_DIR) / "samples" / "sample.uva";
@@ -143,6 +186,8 @@ TEST_F(ExportHtmlTest, TheSampleHypertextExportsToAConsistentSite)
     CheckSite(site);
     if (HaveProgram("tidy"))
         CheckTidy(site, dir);
+    if (HaveProgram("chromium"))
+        CheckBrowser(site, dir);
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 #include "conversion/SpecialLinkHtml.h"
 #include "conversion/TUVAtoHtml.h"
 #include "model/ObjectKind.h"
+#include "model/PageTextUpgrade.h"
 #include "model/ParagraphStyle.h"
 #include "model/TUVAset.h"
 #include "model/TUVAtesto.h"
@@ -298,6 +299,7 @@ void HtmlBodyWriter::WriteBody(std::string& out, int mode, TUVAtesto* page)
     }
     m_ctx.bodyChain.push_back(page);
     m_page = page;
+    UpgradeLegacyPageText(*page);
 
     if (mode == kBodyTagAndContent || mode == kBodyTagOnly) {
         const records::ConstPageRecord rec(page->Record().data());

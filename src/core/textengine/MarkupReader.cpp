@@ -416,7 +416,6 @@ void ParagraphReader::Finish()
 bool ParagraphReader::Run(std::size_t lt)
 {
     std::size_t pos = std::min(lt + 3, m_end); // past "<Z "
-    const std::size_t idAt = pos;
 
     // Header: style id first.
     std::int32_t styleId = 0;
@@ -434,7 +433,6 @@ bool ParagraphReader::Run(std::size_t lt)
     m_par.Lines().front().paragraph = &m_par;
     if (!id) {
         m_cur.pos = AfterClose(lt + 1);
-        (void)idAt;
         return false;
     }
 

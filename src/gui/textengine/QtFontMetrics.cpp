@@ -70,6 +70,9 @@ QFont QtFontMetrics::FontFor(const FontSpec& spec) const
     f.setItalic((spec.style & kFontItalic) != 0);
     f.setUnderline((spec.style & kFontUnderline) != 0);
     f.setStrikeOut((spec.style & kFontStrikeOut) != 0);
+    // Whole-pixel advances, as device fonts give them, so that the widths
+    // stored per character add up to what a run draws.
+    f.setHintingPreference(QFont::PreferFullHinting);
     return f;
 }
 
