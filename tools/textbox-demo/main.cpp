@@ -143,6 +143,7 @@ int main(int argc, char** argv)
         box->Editor().SetCaret(caretPara, caretIndex);
         box->UpdateCaretRect();
     }
+    host.RulerPosChanged(box); // the frame has its final width now
 
     if (!screenshot.isEmpty()) {
         QTimer::singleShot(300, &window, [&] {

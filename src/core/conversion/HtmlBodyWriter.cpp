@@ -228,7 +228,76 @@ std::string CommentSafe(std::string s)
     return s;
 }
 
+// The pairs of lines of a property text at `offset`: i32 line count, then
+// lines ended by CR LF, CR or LF, taken in pairs (a trailing odd line is
+// ignored); names are compared in lower case.
+std::vector<std::pair<std::string, std::string>> NamedLines(const std::vector<std::uint8_t>& b, std::size_t offset)
+{
+    std::vector<std::pair<std::string, std::string>> pairs;
+    if (offset + 4 > b.size())
+        return pairs;
+    const std::int64_t count = static_cast<std::int32_t>(b[offset] | (b[offset + 1] << 8) | (b[offset + 2] << 16) |
+                                                         (static_cast<std::uint32_t>(b[offset + 3]) << 24));
+    std::vector<std::string> lines;
+    std::string line;
+    for (std::size_t k = offset + 4; k < b.size(); ++k) {
+        const char c = static_cast<char>(b[k]);
+        if (c == '\r' || c == '\n') {
+            lines.push_back(line);
+            line.clear();
+            if (c == '\r' && k + 1 < b.size() && b[k + 1] == '\n')
+                ++k;
+        } else {
+            line += c;
+        }
+    }
+    if (!line.empty())
+        lines.push_back(line);
+    const std::size_t used = static_cast<std::size_t>(std::clamp<std::int64_t>(count, 0, static_cast<std::int64_t>(lines.size())));
+    for (std::size_t k = 0; k + 1 < used; k += 2)
+        pairs.emplace_back(html::LowerAscii(lines[k]), lines[k + 1]);
+    return pairs;
+}
+
+const std::string* Find(const std::vector<std::pair<std::string, std::string>>& pairs, const std::string& name)
+{
+    for (const auto& [n, v] : pairs) {
+        if (n == name)
+            return &v;
+    }
+    return nullptr;
+}
+
 } // namespace
+
+// The value of property `name` of a custom-object instance, as its template
+// writes it: colours as six digits, objects by their file name, no text for
+// properties of type 0 or 10 and above, other values as they are.
+std::string HtmlBodyWriter::PropertyValue(TUVAoggetto& instance,
+                                          const std::vector<std::pair<std::string, std::string>>& types,
+                                          const std::vector<std::pair<std::string, std::string>>& values,
+                                          const std::string& name)
+{
+    (void)instance;
+    const std::string* typeText = Find(types, name);
+    if (!typeText)
+        return {};
+    const int type = ParseDecimal(*typeText);
+    const std::string* found = Find(values, name);
+    const std::string value = found ? *found : std::string();
+    if (type <= 0 || type >= 10)
+        return {};
+    if (type == 3)
+        return value.size() >= 7 ? value.substr(1, 6) : std::string("000000");
+    if (type >= 6 && type <= 8) {
+        TUVAoggetto* ref = value.empty() ? nullptr : m_doc->GetObjectByRef(ParseDecimal(value));
+        if (!ref || ref->IsDeleted())
+            return {};
+        AddResource(ref);
+        return m_conv.ExportedName(ref, kPageFile);
+    }
+    return value;
+}
 
 HtmlBodyWriter::HtmlBodyWriter(TUVAtoHtml& converter, HtmlFileContext& context)
     : m_conv(converter), m_ctx(context), m_doc(converter.LinkedUVAset)
@@ -1137,7 +1206,10 @@ void HtmlBodyWriter::PrototypeHtml(std::string& out, TUVAoggetto& obj)
     TUVAoggetto* proto = m_doc->GetObjectByRef(rec.Media());
     if (!proto || proto->IsDeleted() || proto->Kind() != custom)
         return;
+    // The prototype's content: i32 L, L bytes of ObjectRefs it uses, then the
+    // declared properties (name, type); the instance's content holds their values.
     std::vector<std::int32_t> used;
+    std::vector<std::pair<std::string, std::string>> types, values;
     if (ObjectContent* content = proto->Content()) {
         if (const auto* bytes = content->Bytes(); bytes && bytes->size() >= 4) {
             const auto& b = *bytes;
@@ -1145,7 +1217,13 @@ void HtmlBodyWriter::PrototypeHtml(std::string& out, TUVAoggetto& obj)
             for (std::size_t k = 4; k + 4 <= b.size() && k < 4 + static_cast<std::size_t>(len); k += 4)
                 used.push_back(static_cast<std::int32_t>(b[k] | (b[k + 1] << 8) | (b[k + 2] << 16) |
                                                         (static_cast<std::uint32_t>(b[k + 3]) << 24)));
+            if (len <= b.size() - 4)
+                types = NamedLines(b, 4 + static_cast<std::size_t>(len));
         }
+    }
+    if (ObjectContent* content = obj.Content()) {
+        if (const auto* bytes = content->Bytes())
+            values = NamedLines(*bytes, 0);
     }
     const std::string text = proto->AttributeText();
     std::size_t i = 0;
@@ -1171,10 +1249,9 @@ void HtmlBodyWriter::PrototypeHtml(std::string& out, TUVAoggetto& obj)
             }
         }
         if (rest.starts_with("!ReCP:")) {
-            // Property values of the instance: the property list format is not
-            // read here, so the reference is written as an empty value.
             const std::size_t bang = text.find('!', pos + 6);
             if (bang != std::string::npos) {
+                out += PropertyValue(obj, types, values, html::LowerAscii(text.substr(pos + 6, bang - pos - 6)));
                 i = bang + 1;
                 continue;
             }

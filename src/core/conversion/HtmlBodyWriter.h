@@ -74,6 +74,8 @@ private:
     void FormStart(std::string& out, TUVAoggetto& obj);
     void Multimedia(std::string& out, TUVAoggetto& obj);
     void PrototypeHtml(std::string& out, TUVAoggetto& obj);
+    std::string PropertyValue(TUVAoggetto& instance, const std::vector<std::pair<std::string, std::string>>& types,
+                              const std::vector<std::pair<std::string, std::string>>& values, const std::string& name);
     void Table(std::string& out, TUVAoggetto& table);
     void CellStep(std::string& out);
     std::string Background(std::uint32_t value);

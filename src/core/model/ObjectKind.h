@@ -60,13 +60,15 @@ struct KindInfo {
     // Record offsets of the data-area block fields; -1 = no such block.
     int contentPos;
     int contentLen;
-    bool contentLenIsI16;     // tables keep the content length as an i16
+    // Tables keep the content length in a 16-bit field, read unsigned with
+    // 0xFFFF as "no block" (records::TableRecord::ContentLength).
+    bool contentLenIsU16;
     int propertiesPos;
     int propertiesLen;
 };
 
 inline constexpr std::array<KindInfo, kKindCount> kKinds = {{
-    // name            size  cont   props  deleted                       del in  cPos cLen i16   pPos pLen
+    // name            size  cont   props  deleted                       del in  cPos cLen u16   pPos pLen
     {"testoHtml",      292, true,  true,  DeletedRule::SubKindEquals, 3, 0,  0, 185, false, 239, 243},
     {"internetLink",   133, false, false, DeletedRule::SubKindEquals, 5, 4,  -1, -1, false, -1, -1},
     {"zipLink",         93, true,  false, DeletedRule::Never,         0, -1, 0, 85, false, -1, -1},

@@ -1,16 +1,14 @@
+// PageTextUpgrade.cpp: the one place where a page's version-1 text is brought to
+// the current markup; the conversion itself belongs to the text engine.
 #include "model/PageTextUpgrade.h"
 
-#include "model/TUVAtesto.h"
+#include "textengine/DocumentVersion1Objects.h"
 
 namespace quor {
 
 void UpgradeLegacyPageText(TUVAtesto& page)
 {
-    if (page.TextFormat() != 1 || !page.HasContent())
-        return;
-    // TODO(markup): the single call site of the version-1 text conversion. Until
-    // the markup converter is linked in here, the old text is kept as it is (and
-    // the page stays marked as version-1 text), so nothing is lost.
+    DocumentVersion1Objects::ConvertPage(page);
 }
 
 } // namespace quor

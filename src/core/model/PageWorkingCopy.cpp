@@ -3,6 +3,7 @@
 
 #include "model/HeaderLayout.h"
 #include "model/PageRefRewriter.h"
+#include "model/PageTextUpgrade.h"
 #include "model/TUVAset.h"
 #include "textengine/MarkupEntities.h"
 
@@ -66,6 +67,8 @@ bool PageWorkingCopy::Open(int pageIndex)
     TUVAtesto* source = m_doc.GetPage(pageIndex);
     if (!source || source->IsDeleted())
         return false;
+    // The copy's tags are read as markup: a version-1 text is converted first.
+    UpgradeLegacyPageText(*source);
     m_copy = MakeCopy(*source, false);
     m_source = source;
     m_sourceIndex = pageIndex;

@@ -4,8 +4,15 @@
 #include "base/ByteReader.h"
 #include "base/ByteWriter.h"
 #include "model/AnsiCase.h"
+#include "model/BackingFile.h"
+#include "model/HeaderLayout.h"
+#include "model/PageTextUpgrade.h"
 #include "model/TUVAset.h"
 #include "model/TUVAtesto.h"
+#include "model/UvaFileProbe.h"
+#include "model/links/QuorLink.h"
+#include "model/records/EmbeddedName.h"
+#include "model/records/TableRecord.h"
 
 #include <algorithm>
 #include <cstring>
@@ -483,8 +490,30 @@ std::string TUVAoggetto::GetFileName() const
 void TUVAoggetto::SetFileName(std::string_view name)
 {
     const auto field = FileNameFieldOf(m_kind);
-    if (field)
-        SetCounted(static_cast<std::size_t>(field->offset), static_cast<std::size_t>(field->capacity), name);
+    if (!field)
+        return;
+    const auto capacity = static_cast<std::size_t>(field->capacity);
+    if (m_kind == programma) {
+        SetCounted(static_cast<std::size_t>(field->offset), capacity, name);
+        return;
+    }
+    std::string stored = records::WithoutFolder(name);
+    if (m_owner) {
+        const auto dot = stored.rfind('.');
+        const std::size_t extLength = dot == std::string::npos ? 0 : stored.size() - dot;
+        // The short form must fit itself, or a long extension would never settle.
+        const bool enforceLength = 8 + extLength <= capacity;
+        stored = records::UniqueEmbeddedName(stored, [&](std::string_view lower) {
+            if (enforceLength && lower.size() > capacity)
+                return true;
+            for (int kind : {genLink, zipLink, immagine, mappaClic})
+                for (const auto& obj : m_owner->List(kind))
+                    if (obj && obj.get() != this && AnsiLower(obj->GetFileName()) == lower)
+                        return true;
+            return false;
+        });
+    }
+    SetCounted(static_cast<std::size_t>(field->offset), capacity, stored);
 }
 
 std::string TUVAoggetto::GetDescription() const
@@ -509,6 +538,8 @@ std::string TUVAoggetto::GetDescription() const
     }
     case internetLink: {
         const std::string address = GetName();
+        if (std::string d = HypertextLinkDescription(address); !d.empty())
+            return d;
         if (address.rfind("mailto:", 0) == 0) {
             const std::string mail = address.substr(7);
             return mail + "|Link to e-mail: " + mail;
@@ -635,10 +666,8 @@ std::pair<std::int64_t, std::int64_t> TUVAoggetto::ContentLocation() const
     if (IsDeleted() || info.contentPos < 0)
         return {0, 0};
     const std::int64_t pos = I32(static_cast<std::size_t>(info.contentPos));
-    std::int64_t len = info.contentLenIsI16 ? I16(static_cast<std::size_t>(info.contentLen))
+    std::int64_t len = info.contentLenIsU16 ? records::ConstTableRecord(m_record.data()).ContentLength()
                                             : I32(static_cast<std::size_t>(info.contentLen));
-    if (m_kind == tabellaHtml && I32(81) == 0)
-        len = 0;
     if (m_kind == multiMedia && len == -1)
         len = 0;
     if (pos < 0 || len < 0)
@@ -776,6 +805,8 @@ void TUVAoggetto::Assign(TUVAoggetto& source)
         Msg().Error("mappaclic presente ancora! bug!");
         return;
     }
+    if (auto* page = dynamic_cast<TUVAtesto*>(&source))
+        UpgradeLegacyPageText(*page);
     const bool toPlacement = source.Kind() == immagine;
     m_kind = toPlacement ? immagineNew : source.Kind();
     if (toPlacement)
@@ -809,6 +840,76 @@ void TUVAoggetto::Assign(TUVAoggetto& source)
     const bool hasOrigin = source.I32(662) != -1 || image[666] != 0;
     for (std::size_t i = 0; i < 480; ++i)
         m_record[73 + i] = hasOrigin ? image[182 + i] : 0xFF;
+}
+
+std::string TUVAoggetto::HypertextLinkDescription(const std::string& address) const
+{
+    const std::string documentFile = m_owner ? m_owner->UVAFileName() : std::string();
+    const int coverPage = m_owner ? m_owner->GetCoverPage() : 0;
+    const links::QuorLink link = links::ParseQuorLink(address, documentFile, coverPage);
+    if (!link.isQuorLink || link.sameFile || link.file.empty())
+        return {};
+    int page = link.page;
+    if (page == links::kCoverPageOfTarget) {
+        // The cover page of the other hypertext, from its header.
+        if (const auto file = BackingFile::Open(link.file)) {
+            HeaderBytes h{};
+            if (file->ReadInto(0, h) && AnsiUpper(header::GetMagic(h)) == "MORV")
+                page = header::CoverPage(h);
+        }
+    }
+    std::string shown = ReadPageTitleFromFile(link.file, page);
+    if (shown.empty())
+        shown = std::to_string(page);
+    const std::string text = link.file + " Pag.:" + shown;
+    return text + "|Link to hypertext: " + text;
+}
+
+std::string TUVAoggetto::HtmlName()
+{
+    const std::string position = std::to_string(m_printIndex >= 0 ? m_printIndex : m_index);
+    switch (m_kind) {
+    case dbloc:
+    case inputStat:
+    case inputDin:
+    case bottoneCGI: {
+        const std::string name = AnsiLower(GetName());
+        return name.empty() ? "element" + position : name;
+    }
+    case immagineNew:
+        return GetAttribute("name");
+    case inizioForm: {
+        const std::string name = GetAttribute("name");
+        return name.empty() ? "formstart" + position : name;
+    }
+    default:
+        return {};
+    }
+}
+
+bool TUVAoggetto::ReplaceContent(TUVAoggetto& other)
+{
+    if (m_kind != immagine || other.Kind() != immagine) {
+        Msg().Error("ReplaceContent called improperly...");
+        return false;
+    }
+    if (&other == this)
+        return true;
+    if (m_registered && m_owner && m_owner->OnObjectUndoStep)
+        m_owner->OnObjectUndoStep("Modify image " + GetName(), *this);
+    std::vector<std::uint8_t> transfer = other.SaveToStream();
+    ByteReader in(transfer);
+    const std::string oldFile = m_externalFile;
+    if (!LoadFromStream(in))
+        return false;
+    // The bytes travel in the content: the other object's file stays its own,
+    // and a picture cached under the old file is never served for the new bytes.
+    if (m_content || m_externalFile == oldFile)
+        m_externalFile.clear();
+    SetRevision(DocumentRevision());
+    if (m_registered && m_owner)
+        m_owner->SetModified(true);
+    return true;
 }
 
 // --- transfer record ---

@@ -24,6 +24,7 @@ namespace quor {
 class ByteReader;
 class IMessages;
 class TUVAset;
+class TUVAtesto;
 
 using RecordImage = std::array<std::uint8_t, kRecordImageSize>;
 
@@ -119,7 +120,11 @@ public:
     // Caption + "|" + hint for lists and hints; "Undefined." for a deleted object.
     std::string GetDescription() const;
     std::string GetFileName() const;
-    // Stores the name as given (cut to the field); uniqueness is the caller's affair.
+    // Stores a file name, cut to the kind's field. An embedded file (kinds 2, 3,
+    // 5, 6) keeps the name without folder, made unique among the document's
+    // embedded files (compared in lower case, this object's own name aside): a
+    // taken name, or one too long for the field, becomes "ed" + 6 hexadecimal
+    // digits + its extension. A program (kind 7) keeps the path as given.
     void SetFileName(std::string_view name);
     // (length, absolute position) of the stored blocks, from the record and the
     // document's data-area start; (0, 0) when deleted, absent or negative.
@@ -136,8 +141,35 @@ public:
     // compared in lower case; empty when absent (always empty for prototypes).
     std::string GetAttribute(std::string_view name);
     // Copies another object: kind (an image becomes an image placement), blocks
-    // (a backing-file content is shared), index, record image and owner.
+    // (a backing-file content is shared), index, record image and owner. A source
+    // page still in the version-1 text form is converted first.
     virtual void Assign(TUVAoggetto& source);
+
+    // How this object refers to the object `ref` (a ReferenceKind, 0 = not at
+    // all). Pages look through the objects tagged in their text; a reference
+    // held through a jump special link counts as one to the link's target. A
+    // page in the version-1 text form is converted first. Deleted objects refer
+    // to nothing.
+    int IsReferencing(ObjectRef ref);
+    // Clears every reference this object, the objects tagged in its text and the
+    // document header hold to `ref`, which is being deleted. Tags become
+    // "<$ffffffff>", fields -1 (header contents and cover page 0); an image
+    // placement whose image is removed is neutralised and cleared. A registered
+    // object that changes marks its document modified.
+    void RemoveReferences(ObjectRef ref);
+    // Kind 5 only: takes over the record and content of the image `other` (whose
+    // owner drops it afterwards when it is not registered); the revision becomes
+    // the document revision. A registered image reports the undo step "Modify
+    // image " + name first (TUVAset::OnObjectUndoStep) and marks the document
+    // modified. A picture cached for the old content is no longer served (its
+    // file stamp no longer matches). False, with the error "ReplaceContent called
+    // improperly...", when either object is not an image.
+    bool ReplaceContent(TUVAoggetto& other);
+    // Name of the object in exported HTML: kinds 13, 20, 21, 22 their name in
+    // lower case, or "element" + position when it is empty; kind 16 its "name"
+    // attribute; kind 23 its "name" attribute or "formstart" + position. The
+    // position is PrintIndex when set, else the index. Empty for other kinds.
+    std::string HtmlName();
 
     // Object transfer record: i32 index, u8 kind, 668-byte record, i32 n + n bytes
     // of ExternalFile, i32 L + i32 0 + L content bytes, i32 P + P properties bytes.
@@ -154,6 +186,14 @@ protected:
 
 private:
     void ReleaseReferencedSpecialLinks();
+    int KindReferencing(ObjectRef ref);
+    bool RemoveKindReferences(ObjectRef ref);
+    bool RemovePageReferences(TUVAtesto& page, ObjectRef ref);
+    bool RemoveHeaderReferences(ObjectRef ref);
+    bool NeutralisePropertyMarkers(ObjectRef ref);
+    bool FieldLeadsTo(std::int32_t value, ObjectRef ref) const;
+    bool DropSpecialLinkTarget(std::int32_t value, ObjectRef ref);
+    std::string HypertextLinkDescription(const std::string& address) const;
 
     int m_kind = testoHtmlRtf;
     std::int32_t m_printIndex = -1;

@@ -31,6 +31,7 @@ TUVAset::~TUVAset()
     OnBeforeNew = nullptr;
     OnAfterNew = nullptr;
     OnDropPages = nullptr;
+    OnObjectUndoStep = nullptr;
     ClearDocument();
     // m_workingFolder removes the folder and everything in it.
 }

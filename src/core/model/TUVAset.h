@@ -67,6 +67,10 @@ public:
     void FireAfterNew() { if (OnAfterNew) OnAfterNew(); }
     // Called by ClearDocument so that open page editors drop their pages first.
     std::function<void()> OnDropPages;
+    // Called before a registered object is changed in place outside the page
+    // editors (an image's content replaced), with the undo caption; the undo
+    // list records its step here.
+    std::function<void(const std::string& caption, TUVAoggetto& object)> OnObjectUndoStep;
 
     // --- header ---
     HeaderBytes& Header() { return m_header; }
@@ -155,6 +159,10 @@ public:
     std::vector<std::string>& Errors() { return m_errors; }
     const std::vector<std::string>& Errors() const { return m_errors; }
     const std::string& UVAFileName() const { return m_fileName; }
+    // Assigning the file name loads that file: OnBeforeNew fires once before the
+    // document is replaced (LoadFromFile). A missing file leaves the document as
+    // it is, with the warning name + " doesn't exist".
+    bool SetUVAFileName(const std::string& name) { return LoadFromFile(name); }
     void RecordFileName(std::string name) { m_fileName = std::move(name); }
     const std::shared_ptr<IContentSource>& BackingFile() const { return m_backingFile; }
     void SetBackingFile(std::shared_ptr<IContentSource> f) { m_backingFile = std::move(f); }

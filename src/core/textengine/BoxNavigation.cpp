@@ -1,6 +1,8 @@
 // BoxNavigation.cpp: caret moves.
 #include "textengine/BoxNavigation.h"
 
+#include <algorithm>
+
 namespace quor {
 
 bool BoxNavigation::IsSeparator(unsigned char c)
@@ -181,6 +183,42 @@ NavResult BoxNavigation::WordRight(const TCaretPos& p) const
     while (i < n && sep(i))
         ++i;
     return At(p.paragraph, i);
+}
+
+WordBounds BoxNavigation::WordAt(int para, int index) const
+{
+    WordBounds w;
+    if (para < 0 || para >= m_box.Count())
+        return w;
+    const std::string& text = m_box.At(para).Text();
+    const int n = static_cast<int>(text.size());
+    auto sep = [&](int i) { return IsSeparator(static_cast<unsigned char>(text[static_cast<std::size_t>(i)])); };
+    const int at = std::clamp(index, 0, n);
+
+    int i = at;
+    if (i > 0 && !sep(i - 1))
+        --i;
+    while (i > 0 && i < n && sep(i))
+        --i;
+    if (i > 0 && i < n) {
+        while (i > 0 && !sep(i))
+            --i;
+        if (sep(i))
+            ++i; // the separator before the word stays out
+    }
+    w.start = m_box.CaretAt(para, i);
+
+    int e = at;
+    if (e == n && Blocked(para + 1, kExitRight) == kExitNone) {
+        w.end = m_box.CaretAt(para + 1, 0);
+        return w;
+    }
+    while (e < n && !sep(e))
+        ++e;
+    while (e < n && text[static_cast<std::size_t>(e)] == ' ')
+        ++e;
+    w.end = m_box.CaretAt(para, e);
+    return w;
 }
 
 } // namespace quor

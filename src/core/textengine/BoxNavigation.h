@@ -28,6 +28,12 @@ struct NavResult {
     int exitCode = kExitNone;
 };
 
+// The word a double click selects: from `start` to `end` (document order).
+struct WordBounds {
+    TCaretPos start;
+    TCaretPos end;
+};
+
 class BoxNavigation {
 public:
     explicit BoxNavigation(const TUVAboxModel& box) : m_box(box) {}
@@ -49,6 +55,14 @@ public:
     NavResult TextEnd() const;
     NavResult WordLeft(const TCaretPos& p) const;
     NavResult WordRight(const TCaretPos& p) const;
+
+    // The word around character `index` of paragraph `para` (the character
+    // under the pointer). The start is found as by WordLeft, except that the
+    // first step back is taken only over a word character and the start never
+    // leaves the paragraph; the end steps over word characters and then over
+    // spaces only (other separators stay out). Only a position at the
+    // paragraph's end reaches on to the start of the next own paragraph.
+    WordBounds WordAt(int para, int index) const;
 
     // Word separators: 0x20-0x22, 0x27-0x2F, 0x3A-0x3F, 0x7B-0x7E, 0x93, 0x94.
     static bool IsSeparator(unsigned char c);

@@ -2,73 +2,34 @@
 #include "textengine/ParagraphEdit.h"
 
 #include <algorithm>
+#include <span>
+#include <string_view>
 
 namespace quor {
 
-void ParagraphEdit::Install(TUVAparag& par, std::string text, std::vector<TCharRec> records,
-                            std::vector<TUVAFontStyle> runFonts, std::vector<EmbeddedObject> objects,
-                            const ObjectSink& freed)
-{
-    // Keep only the run fonts and objects some record still refers to.
-    std::vector<int> fontMap(runFonts.size(), -1);
-    std::vector<int> objectMap(objects.size(), -1);
-    for (const TCharRec& r : records) {
-        if (r.runFont >= 0 && r.runFont < static_cast<int>(runFonts.size()))
-            fontMap[static_cast<std::size_t>(r.runFont)] = 0;
-        if (r.object >= 0 && r.object < static_cast<int>(objects.size()))
-            objectMap[static_cast<std::size_t>(r.object)] = 0;
-    }
-    par.Clear();
-    for (char c : text)
-        par.AppendChar(c, 0, 0, 0, -1);
-    for (std::size_t i = 0; i < runFonts.size(); ++i)
-        if (fontMap[i] == 0)
-            fontMap[i] = par.AddRunFont(runFonts[i]);
-    for (std::size_t i = 0; i < objects.size(); ++i) {
-        if (objectMap[i] == 0)
-            objectMap[i] = par.AddObject(objects[i]);
-        else if (freed)
-            freed(objects[i]);
-    }
-    for (TCharRec& r : records) {
-        r.runFont = r.runFont >= 0 && r.runFont < static_cast<int>(fontMap.size()) ? fontMap[static_cast<std::size_t>(r.runFont)] : -1;
-        r.object = r.object >= 0 && r.object < static_cast<int>(objectMap.size()) ? objectMap[static_cast<std::size_t>(r.object)] : -1;
-    }
-    par.Records() = std::move(records);
-}
-
 void ParagraphEdit::InsertChar(TUVAparag& par, int pos, char c, const TCharRec& rec)
 {
-    pos = std::clamp(pos, 0, par.Length());
-    std::string text = par.Text();
-    std::vector<TCharRec> records = par.Records();
-    text.insert(text.begin() + pos, c);
-    records.insert(records.begin() + pos, rec);
-    Install(par, std::move(text), std::move(records), par.RunFonts(), par.Objects(), {});
+    par.InsertChars(pos, std::string_view(&c, 1), std::span<const TCharRec>(&rec, 1));
 }
 
 void ParagraphEdit::Erase(TUVAparag& par, int from, int to, const ObjectSink& freed)
 {
-    from = std::clamp(from, 0, par.Length());
-    to = std::clamp(to, from, par.Length());
-    if (from == to)
-        return;
-    std::string text = par.Text();
-    std::vector<TCharRec> records = par.Records();
-    text.erase(text.begin() + from, text.begin() + to);
-    records.erase(records.begin() + from, records.begin() + to);
-    Install(par, std::move(text), std::move(records), par.RunFonts(), par.Objects(), freed);
+    const std::vector<EmbeddedObject> dropped = par.EraseChars(from, to);
+    if (freed)
+        for (const EmbeddedObject& o : dropped)
+            freed(o);
 }
 
 void ParagraphEdit::ReplaceChar(TUVAparag& par, int pos, char c, const ObjectSink& freed)
 {
     if (pos < 0 || pos >= par.Length())
         return;
-    std::string text = par.Text();
-    std::vector<TCharRec> records = par.Records();
-    text[static_cast<std::size_t>(pos)] = c;
-    records[static_cast<std::size_t>(pos)].object = -1;
-    Install(par, std::move(text), std::move(records), par.RunFonts(), par.Objects(), freed);
+    // The new character goes in with a copy of the record (so its run font
+    // stays in use), then the old one goes with the object it held.
+    TCharRec rec = par.Records()[static_cast<std::size_t>(pos)];
+    rec.object = -1;
+    InsertChar(par, pos, c, rec);
+    Erase(par, pos + 1, pos + 2, freed);
 }
 
 ParagraphTail ParagraphEdit::SplitOff(TUVAparag& par, int pos)
@@ -77,37 +38,64 @@ ParagraphTail ParagraphEdit::SplitOff(TUVAparag& par, int pos)
     ParagraphTail tail;
     tail.text = par.Text().substr(static_cast<std::size_t>(pos));
     tail.records.assign(par.Records().begin() + pos, par.Records().end());
-    tail.runFonts = par.RunFonts();
-    tail.objects = par.Objects();
-    std::string head = par.Text().substr(0, static_cast<std::size_t>(pos));
-    std::vector<TCharRec> records(par.Records().begin(), par.Records().begin() + pos);
-    records.push_back(TCharRec{});
+    // The tail takes the run fonts and objects its records use, renumbered.
+    std::vector<int> fontMap(par.RunFonts().size(), -1);
+    std::vector<int> objectMap(par.Objects().size(), -1);
+    for (TCharRec& r : tail.records) {
+        if (r.runFont >= 0 && r.runFont < static_cast<int>(fontMap.size())) {
+            int& to = fontMap[static_cast<std::size_t>(r.runFont)];
+            if (to < 0) {
+                to = static_cast<int>(tail.runFonts.size());
+                tail.runFonts.push_back(par.RunFonts()[static_cast<std::size_t>(r.runFont)]);
+            }
+            r.runFont = to;
+        } else {
+            r.runFont = -1;
+        }
+        if (r.object >= 0 && r.object < static_cast<int>(objectMap.size())) {
+            int& to = objectMap[static_cast<std::size_t>(r.object)];
+            if (to < 0) {
+                to = static_cast<int>(tail.objects.size());
+                tail.objects.push_back(par.Objects()[static_cast<std::size_t>(r.object)]);
+            }
+            r.object = to;
+        } else {
+            r.object = -1;
+        }
+    }
     // Objects moving to the tail are not freed.
-    Install(par, std::move(head), std::move(records), par.RunFonts(), par.Objects(), {});
+    par.EraseChars(pos, par.Length());
+    par.SetEndRecord(TCharRec{});
     return tail;
 }
 
 void ParagraphEdit::Append(TUVAparag& par, ParagraphTail tail)
 {
-    std::string text = par.Text() + tail.text;
-    std::vector<TCharRec> records = par.Records();
-    records.pop_back(); // the tail's end record replaces it
-    std::vector<TUVAFontStyle> fonts = par.RunFonts();
-    std::vector<EmbeddedObject> objects = par.Objects();
-    const int fontBase = static_cast<int>(fonts.size());
-    const int objectBase = static_cast<int>(objects.size());
-    for (TCharRec r : tail.records) {
-        if (r.runFont >= 0)
-            r.runFont += fontBase;
-        if (r.object >= 0)
-            r.object += objectBase;
-        records.push_back(r);
+    if (tail.records.size() != tail.text.size() + 1)
+        tail.records.resize(tail.text.size() + 1); // a malformed tail gets default records
+    // Only the run fonts and objects the tail's records use come along.
+    std::vector<int> fontMap(tail.runFonts.size(), -1);
+    std::vector<int> objectMap(tail.objects.size(), -1);
+    for (TCharRec& r : tail.records) {
+        if (r.runFont >= 0 && r.runFont < static_cast<int>(fontMap.size())) {
+            int& to = fontMap[static_cast<std::size_t>(r.runFont)];
+            if (to < 0)
+                to = par.AddRunFont(tail.runFonts[static_cast<std::size_t>(r.runFont)]);
+            r.runFont = to;
+        } else {
+            r.runFont = -1;
+        }
+        if (r.object >= 0 && r.object < static_cast<int>(objectMap.size())) {
+            int& to = objectMap[static_cast<std::size_t>(r.object)];
+            if (to < 0)
+                to = par.AddObject(tail.objects[static_cast<std::size_t>(r.object)]);
+            r.object = to;
+        } else {
+            r.object = -1;
+        }
     }
-    for (auto& f : tail.runFonts)
-        fonts.push_back(std::move(f));
-    for (auto& o : tail.objects)
-        objects.push_back(o);
-    Install(par, std::move(text), std::move(records), std::move(fonts), std::move(objects), {});
+    par.InsertChars(par.Length(), tail.text, std::span<const TCharRec>(tail.records.data(), tail.text.size()));
+    par.SetEndRecord(tail.records.back()); // the tail's end record replaces the paragraph's
 }
 
 void ParagraphEdit::EnsureRunFont(TUVAparag& par, int pos, const TMyFont& font)

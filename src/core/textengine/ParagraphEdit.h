@@ -12,6 +12,9 @@
 
 namespace quor {
 
+// All of these work in place on the paragraph (no rebuild of its other
+// characters), so a keystroke costs a move of the text after the caret.
+
 // Characters taken out of a paragraph with everything they refer to; the
 // records' run-font and object indexes point into the lists held here.
 struct ParagraphTail {
@@ -44,12 +47,6 @@ public:
     // Makes a run font refer to another style: attributes it overrides keep
     // their values, the others follow the new style.
     static void Rebase(TUVAFontStyle& font, const StyleBase& base);
-
-private:
-    // Installs new content, then drops run fonts and objects no record uses.
-    static void Install(TUVAparag& par, std::string text, std::vector<TCharRec> records,
-                        std::vector<TUVAFontStyle> runFonts, std::vector<EmbeddedObject> objects,
-                        const ObjectSink& freed);
 };
 
 } // namespace quor

@@ -6,6 +6,7 @@
 #include "textengine/TUVATextAttributes.h"
 
 #include <algorithm>
+#include <span>
 
 namespace quor {
 
@@ -129,6 +130,7 @@ int TUVAboxEditor::Move(NavKey key, bool ctrl, bool shift)
         m_caret = r.pos;
         m_hasSelection = !m_anchor.SamePlace(m_caret);
         m_origin = SelectionOrigin::Keys;
+        NotifySelectionChanged();
         return kExitNone;
     }
     if (HasSelection()) {
@@ -136,12 +138,14 @@ int TUVAboxEditor::Move(NavKey key, bool ctrl, bool shift)
         const TCaretPos target = toStart ? SelectionStart() : SelectionEnd();
         m_caret = target;
         ClearSelection();
+        NotifySelectionChanged();
         return kExitNone;
     }
     const NavResult r = nav.Move(m_caret, key, ctrl);
     if (r.exitCode == kExitNone) {
         m_caret = r.pos;
         ClearSelection();
+        NotifySelectionChanged();
     }
     return r.exitCode;
 }
@@ -192,6 +196,7 @@ bool TUVAboxEditor::TypeChar(char c)
     const auto code = static_cast<unsigned char>(c);
     if (code < 32 || m_changing || m_box.Count() == 0)
         return false;
+    const bool opensRun = !m_typingRun;
     if (!m_typingRun) {
         if (HasSelection() && !DeleteSelection())
             return false;
@@ -216,6 +221,7 @@ bool TUVAboxEditor::TypeChar(char c)
     const int p = m_caret.paragraph;
     const int i = m_caret.index;
     TUVAparag& par = m_box.At(p);
+    const bool atObject = i < par.Length() && par.ObjectAt(i) != nullptr;
     const TMyFont typingFont = par.FontAt(i - 1);
     const std::int32_t link = i > 0 ? par.Records()[static_cast<std::size_t>(i - 1)].link : -1;
 
@@ -248,6 +254,8 @@ bool TUVAboxEditor::TypeChar(char c)
     par.spellMarks.clear();
     m_box.Relayout(p, p);
     SetCaret(p, i + 1);
+    if (opensRun || atObject)
+        NotifySelectionChanged();
     return true;
 }
 
@@ -274,13 +282,16 @@ bool TUVAboxEditor::SplitParagraph()
         return false;
     if (HasSelection() && !DeleteSelection())
         return false;
-    return Change(Step("Paragraph insertion", UndoKind::ParagraphInsertion, m_caret.paragraph, m_caret.paragraph),
-                  [&] {
-                      EndRuns();
-                      const int p = m_caret.paragraph;
-                      SplitAt(p, m_caret.index);
-                      SetCaret(p + 1, 0);
-                  });
+    const bool done =
+        Change(Step("Paragraph insertion", UndoKind::ParagraphInsertion, m_caret.paragraph, m_caret.paragraph), [&] {
+            EndRuns();
+            const int p = m_caret.paragraph;
+            SplitAt(p, m_caret.index);
+            SetCaret(p + 1, 0);
+        });
+    if (done)
+        NotifySelectionChanged();
+    return done;
 }
 
 bool TUVAboxEditor::DeleteSelection()
@@ -299,7 +310,8 @@ bool TUVAboxEditor::DeleteRange(const TCaretPos& s, const TCaretPos& e, bool rec
     m_typingRun = false;
     m_text->ClearPending();
     const bool object = m_box.At(s.paragraph).ObjectAt(s.index) != nullptr && s.index < m_box.At(s.paragraph).Length();
-    if (recordStep && (!m_deletionRun || object) && m_undo) {
+    m_recordOpened = recordStep && (!m_deletionRun || object);
+    if (m_recordOpened && m_undo) {
         const UndoStep step = Step(object ? "Object deletion" : "Selection deletion",
                                    object ? UndoKind::ObjectDeletion : UndoKind::TextDeletion, s.paragraph, e.paragraph);
         m_undo->Record(step, m_box);
@@ -394,6 +406,15 @@ bool TUVAboxEditor::Backspace()
 {
     if (m_changing || m_box.Count() == 0)
         return false;
+    m_recordOpened = false;
+    const bool done = BackspaceKey();
+    if (done && m_recordOpened)
+        NotifySelectionChanged(); // a new deletion record was opened
+    return done;
+}
+
+bool TUVAboxEditor::BackspaceKey()
+{
     if (HasSelection())
         return DeleteSelection();
     const int p = m_caret.paragraph;
@@ -412,6 +433,15 @@ bool TUVAboxEditor::Delete()
 {
     if (m_changing || m_box.Count() == 0)
         return false;
+    m_recordOpened = false;
+    const bool done = DeleteKey();
+    if (done && m_recordOpened)
+        NotifySelectionChanged(); // a new deletion record was opened
+    return done;
+}
+
+bool TUVAboxEditor::DeleteKey()
+{
     if (HasSelection())
         return DeleteSelection();
     const int p = m_caret.paragraph;
@@ -454,17 +484,103 @@ bool TUVAboxEditor::ReplaceSelection(std::string_view text)
             ParagraphEdit::EnsureRunFont(par, e.index, after);
             ParagraphEdit::Erase(par, s.index + newLen, e.index, freed);
         } else {
-            const std::int32_t link = par.Records()[static_cast<std::size_t>(e.index - 1)].link;
-            for (int k = common; k < newLen; ++k) {
-                TCharRec rec;
-                rec.link = link;
-                ParagraphEdit::InsertChar(par, s.index + k, text[static_cast<std::size_t>(k)], rec);
-            }
+            TCharRec rec;
+            rec.link = par.Records()[static_cast<std::size_t>(e.index - 1)].link;
+            const std::vector<TCharRec> records(static_cast<std::size_t>(newLen - common), rec);
+            par.InsertChars(s.index + common, text.substr(static_cast<std::size_t>(common)), records);
         }
         m_box.Measurer().Remeasure(par);
         m_box.Relayout(p, p);
         Select(p, s.index, p, s.index + newLen, SelectionOrigin::Other);
     });
+}
+
+void TUVAboxEditor::NotifySelectionChanged()
+{
+    if (IBoxView* view = m_box.View())
+        view->SelectionChanged();
+}
+
+void TUVAboxEditor::NotifyRulerMoved()
+{
+    if (IBoxView* view = m_box.View())
+        view->RulerPosChanged();
+}
+
+void TUVAboxEditor::TextLoaded()
+{
+    EndRuns();
+    if (m_box.FirstOwn() <= m_box.LastOwn())
+        SetCaret(m_box.FirstOwn(), 0);
+    else
+        SetCaret(0, 0);
+    NotifySelectionChanged();
+    NotifyRulerMoved();
+}
+
+void TUVAboxEditor::SelectWord(int para, int index)
+{
+    if (para < 0 || para >= m_box.Count())
+        return;
+    const WordBounds w = BoxNavigation(m_box).WordAt(para, index);
+    EndRuns();
+    Select(w.end.paragraph, w.end.index, w.start.paragraph, w.start.index, SelectionOrigin::Other);
+    NotifySelectionChanged();
+}
+
+std::optional<TCaretPos> TUVAboxEditor::InsertObject(const EmbeddedObject& object, int width, int height)
+{
+    if (m_changing || m_box.Count() == 0)
+        return std::nullopt;
+    EndRuns();
+    if (HasSelection() && !DeleteSelection())
+        return std::nullopt;
+    EndRuns();
+    if (m_caret.paragraph < 0 || m_caret.paragraph >= m_box.Count()) {
+        ShowError(kInternalError);
+        return std::nullopt;
+    }
+    if (object.kind == kObjectKindTable) {
+        // A table stands in a paragraph of its own: split before and after the caret.
+        FlagScope guard(m_changing);
+        int p = m_caret.paragraph;
+        if (m_caret.index > 0) {
+            SplitAt(p, m_caret.index);
+            ++p;
+            SetCaret(p, 0);
+        }
+        if (m_box.At(p).Length() > 0) {
+            SplitAt(p, 0);
+            SetCaret(p, 0); // up into the emptied paragraph
+        }
+    }
+    TCaretPos placed;
+    const bool done = Change(Step("Object insertion", UndoKind::Snapshot, m_caret.paragraph, m_caret.paragraph), [&] {
+        int p = m_caret.paragraph;
+        int i = m_caret.index;
+        if (m_box.At(p).IsTableParagraph()) {
+            // No object joins a table's paragraph.
+            SplitAt(p, i);
+            if (i > 0)
+                ++p;
+            i = 0;
+        }
+        TUVAparag& par = m_box.At(p);
+        TCharRec rec;
+        rec.link = par.Records()[static_cast<std::size_t>(std::max(i - 1, 0))].link;
+        rec.width = width;
+        rec.height = height;
+        rec.ascent = ParagraphLayout::ObjectAscent(4, height);
+        rec.object = par.AddObject(object);
+        par.InsertChars(i, " ", std::span<const TCharRec>(&rec, 1));
+        par.spellMarks.clear();
+        m_box.Relayout(p, p);
+        placed = m_box.CaretAt(p, i);
+        SetCaret(p, i + 1);
+    });
+    if (!done)
+        return std::nullopt;
+    return placed;
 }
 
 } // namespace quor

@@ -12,6 +12,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -28,6 +29,8 @@ enum class SelectionOrigin { Keys, Mouse, Other };
 inline constexpr std::string_view kSelectionMustExist = "SelectionMustExists";
 inline constexpr std::string_view kReplaceAcrossParagraphs =
     "Funzione non disponibile per parole non comprese interamente in un paragrafo.";
+// Shown when an object is to be inserted while the caret stands in no paragraph.
+inline constexpr std::string_view kInternalError = "err";
 
 class TUVAboxEditor {
 public:
@@ -73,6 +76,32 @@ public:
     // Replaces the selected characters position by position within one paragraph.
     bool ReplaceSelection(std::string_view text);
 
+    // Selects the word around character `index` of paragraph `para` (a double
+    // click; see BoxNavigation::WordAt): the caret goes to the word's start and
+    // the anchor to its end; runs and pending attributes end and the change is
+    // reported.
+    void SelectWord(int para, int index);
+
+    // Inserts an embedded object at the caret; its control exists already and
+    // `width` and `height` are its size. Pending attributes are dropped and a
+    // selection is deleted first. A table gets a paragraph of its own (the
+    // caret's paragraph is split around it); any other object never joins a
+    // table's paragraph. Records "Object insertion" (snapshot), then inserts a
+    // space holding the object, with the link value of the character before
+    // the caret. The caret ends after the object. Returns where the object
+    // stands, or nothing when refused ("err" when the caret is in no paragraph).
+    std::optional<TCaretPos> InsertObject(const EmbeddedObject& object, int width, int height);
+
+    // Reports to the box's view (IBoxView::SelectionChanged / RulerPosChanged).
+    void NotifySelectionChanged();
+    void NotifyRulerMoved();
+    // After the box's text has been loaded: the caret goes to the start of the
+    // own text, runs end, and both changes are reported.
+    void TextLoaded();
+
+    // Where messages are shown (may be null).
+    IMessages* Messages() const { return m_messages; }
+
     // Runs and pending attributes.
     bool TypingRunOpen() const { return m_typingRun; }
     bool DeletionRunOpen() const { return m_deletionRun; }
@@ -96,6 +125,8 @@ private:
     UndoStep Step(std::string caption, UndoKind kind, int first, int last) const;
     void ShowError(std::string_view text);
     bool DeleteRange(const TCaretPos& s, const TCaretPos& e, bool recordStep);
+    bool BackspaceKey();
+    bool DeleteKey();
     void SplitAt(int para, int index);
     void JoinInto(int firstPara, int lastPara);
 
@@ -112,6 +143,7 @@ private:
     bool m_deletionRun = false;
     bool m_autoEngQuote = false;
     bool m_changing = false;
+    bool m_recordOpened = false; // the last deletion opened a new undo record
     std::function<void(const EmbeddedObject&)> m_objectFreed;
 };
 

@@ -132,6 +132,20 @@ NumberMarker TUVAboxModel::MarkerOf(int index, int number) const
     return marker;
 }
 
+int TUVAboxModel::LinkAt(int para, int index) const
+{
+    if (para < 0 || para >= Count())
+        return -1;
+    const TUVAparag& par = At(para);
+    if (par.Length() == 0)
+        return -1;
+    const int i = std::clamp(index, 0, par.Length() - 1);
+    const EmbeddedObject* obj = par.ObjectAt(i);
+    if (obj && obj->kind == kObjectKindTable)
+        return -1;
+    return par.Records()[static_cast<std::size_t>(i)].link;
+}
+
 int TUVAboxModel::LineEnd(int para, int line) const
 {
     const TUVAparag& par = At(para);

@@ -26,6 +26,15 @@ public:
     virtual void ParagraphsShifted(int from) {}
     // Horizontal range (0 when everything fits) and vertical range (content height).
     virtual void ScrollRangesChanged(int horizontal, int vertical) {}
+    // The caret or the selection changed; the host reports it on (its
+    // OnSelectionChange). Called by the editor and the mouse logic after
+    // navigation keys, the first character of a typing run, Enter, a Delete or
+    // Backspace that opens a deletion run, mouse selecting and releases,
+    // double-click word selection and loading.
+    virtual void SelectionChanged() {}
+    // The paragraph attributes under the caret changed (OnRulerPosChanged):
+    // after paragraph attributes are applied and after loading.
+    virtual void RulerPosChanged() {}
 };
 
 enum class HitScope { OwnText, Full };
@@ -45,6 +54,7 @@ public:
     const IFontMetrics& Metrics() const { return m_metrics; }
     const ParagraphMeasurer& Measurer() const { return m_measurer; }
     void SetView(IBoxView* view) { m_view = view; }
+    IBoxView* View() const { return m_view; }
     void SetObjectLayout(IObjectLayout* objects) { m_objects = objects; }
 
     // Paragraphs: header paragraphs first, footer paragraphs last, own text between.
@@ -107,6 +117,9 @@ public:
     // Position in `line` for a caret x: the first whose x is not left of it,
     // at most the line's end.
     int IndexAtX(int para, int line, int x) const;
+    // Link value of the character at a position: the last character when the
+    // position is the paragraph's end; -1 for none and for a table.
+    int LinkAt(int para, int index) const;
     // Last position of a line: its end index (the paragraph's length on the last line).
     int LineEnd(int para, int line) const;
 

@@ -15,6 +15,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -77,6 +78,23 @@ public:
     void AppendChar(char c, std::int32_t width, std::int32_t height, std::int32_t ascent,
                     std::int32_t nextLink);
 
+    // Inserts characters before position `pos` (cut to 0..Length()), each with
+    // its record from `records` (a missing record is a default one). A record's
+    // run-font and object indexes must name entries of this paragraph's lists;
+    // any other index becomes -1, and so does an object on a character that is
+    // not a space. The lines are dropped until the next layout; spelling marks
+    // that matched the text are kept in step (new characters unmarked).
+    void InsertChars(int pos, std::string_view text, std::span<const TCharRec> records = {});
+    // Erases the characters [from, to) (cut to the text) with their records;
+    // the end record stays. Run fonts and objects that those records used and
+    // no remaining record uses are dropped from their lists (the indexes of
+    // the others are renumbered); the dropped objects are returned so that
+    // their controls can be freed. Lines and spelling marks as for InsertChars.
+    std::vector<EmbeddedObject> EraseChars(int from, int to);
+    // Replaces the end record; a run font only the old one used is dropped.
+    // The end holds no object: its object index becomes -1.
+    void SetEndRecord(const TCharRec& rec);
+
     // Back to an empty paragraph: no text, one end record, no run fonts, objects or lines.
     // The style, kind and box stay.
     void Clear();
@@ -105,6 +123,12 @@ public:
     bool Check() const;
 
 private:
+    // Drops the run fonts and objects among the candidates that no record uses;
+    // returns the dropped objects.
+    std::vector<EmbeddedObject> DropUnused(std::vector<int> fonts, std::vector<int> objects);
+    // A record's indexes made valid for this paragraph at position `pos` (before insertion).
+    TCharRec Sanitized(const TCharRec& rec, char c) const;
+
     TUVAbox* m_box = nullptr;
     ParagraphKind m_kind = ParagraphKind::Own;
     std::string m_text;

@@ -165,6 +165,18 @@ void TUVAbox::EndUpdate()
         update();
 }
 
+void TUVAbox::Refresh()
+{
+    m_editor->RefreshCaret();
+    ResizeToContent();
+    UpdateCaretRect();
+    update();
+    if (hasFocus()) {
+        ReportSelection();
+        ReportRuler();
+    }
+}
+
 void TUVAbox::ChangeStyleBits(std::uint8_t setBits, std::uint8_t clearBits)
 {
     m_editor->TextAttributes().ChangeStyle(setBits, clearBits);
@@ -393,8 +405,6 @@ void TUVAbox::PaintParagraph(QPainter& p, int index, int number, int selFrom, in
         const int baseline = lineTop + line.ascent;
         for (const TextRun& run : LineRuns::Of(par, line))
             PaintRun(p, par, run, baseline, selFrom, selTo);
-        // Selected paragraph end: a little highlight after the last line.
-        (void)lineTop;
         PaintSpelling(p, par, line, baseline);
     }
 }
@@ -643,6 +653,8 @@ void TUVAbox::mousePressEvent(QMouseEvent* event)
         return;
     const QPoint p = event->position().toPoint();
     const TCaretPos pos = HitOwn(p);
+    if (pos.paragraph < 0)
+        return; // no own text to put a caret in
     m_pressed = true;
     m_notMoved = true;
     m_mouseSelecting = false;
@@ -695,6 +707,8 @@ void TUVAbox::mouseMoveEvent(QMouseEvent* event)
         if (Inactive() && !ReadOnly())
             return;
         const TCaretPos hit = HitOwn(p);
+        if (hit.paragraph < 0)
+            return;
         TCaretPos anchor = m_pressPos;
         // Indexes are compared without regard to the paragraph.
         if (hit.index > m_pressPos.index)
@@ -712,6 +726,8 @@ void TUVAbox::mouseMoveEvent(QMouseEvent* event)
     }
     if (m_mouseSelecting) {
         const TCaretPos hit = HitOwn(p);
+        if (hit.paragraph < 0)
+            return;
         m_editor->Select(m_mouseAnchor.paragraph, m_mouseAnchor.index, hit.paragraph, hit.index,
                          SelectionOrigin::Mouse);
         UpdateCaretRect();
@@ -746,6 +762,8 @@ void TUVAbox::mouseReleaseEvent(QMouseEvent* event)
     if (m_doubleClick) {
         m_doubleClick = false;
         const TCaretPos pos = HitOwn(p);
+        if (pos.paragraph < 0)
+            return;
         const int link = LinkAt(pos);
         if (link != -1 && !m_editor->HasSelection()) {
             FollowLink(link);
@@ -876,7 +894,6 @@ void TUVAbox::StartTextDrag()
     if (!m_editor->HasSelection())
         return;
     const bool copy = QApplication::keyboardModifiers().testFlag(Qt::ControlModifier);
-    const Qt::MouseButton armedWith = m_button;
     auto* mime = new QMimeData;
     mime->setText(ToQString(m_editor->SelectedText()));
     mime->setData(kBoxDragMime, QByteArray::number(reinterpret_cast<quintptr>(this)));
@@ -884,9 +901,8 @@ void TUVAbox::StartTextDrag()
     drag->setMimeData(mime);
     m_dragging = true;
     m_pressed = false;
-    const Qt::DropAction action = drag->exec(Qt::CopyAction | Qt::MoveAction, copy ? Qt::CopyAction : Qt::MoveAction);
-    (void)action;
-    (void)armedWith;
+    // The target does the insertion and, for a move, the deletion here.
+    drag->exec(Qt::CopyAction | Qt::MoveAction, copy ? Qt::CopyAction : Qt::MoveAction);
     m_dragging = false;
     m_dragArmed = false;
     m_dropCaret->ShowSteady(false);

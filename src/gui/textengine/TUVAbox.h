@@ -69,6 +69,11 @@ public:
     void EndUpdate();
     bool Updating() const { return m_updateCount > 0; }
 
+    // After a change made through the editor or its attribute objects: the
+    // caret, size and picture follow, and a focused box reports a selection
+    // and a ruler change.
+    void Refresh();
+
     // Character attribute commands (the selection, or the pending attributes).
     void ChangeStyleBits(std::uint8_t setBits, std::uint8_t clearBits);
 

@@ -248,6 +248,44 @@ TEST_F(HtmlObjectsTest, SoundAndVideo)
     EXPECT_EQ(resources.Size(), 3u);
 }
 
+TEST_F(HtmlObjectsTest, CustomObjectExpandsItsPrototypeTemplate)
+{
+    TUVAoggetto* file = AddFile("doc.pdf");
+    TUVAoggetto* proto = Add(custom, 1);
+    auto le32 = [](std::vector<std::uint8_t>& v, std::int32_t x) {
+        for (int k = 0; k < 4; ++k)
+            v.push_back(static_cast<std::uint8_t>(static_cast<std::uint32_t>(x) >> (8 * k)));
+    };
+    std::vector<std::uint8_t> definitions;
+    le32(definitions, 4);
+    le32(definitions, MakeRef(genLink, file->Index()));
+    le32(definitions, 6);
+    const std::string declared = "Colour\r\n3\r\nPage\r\n6\r\nLabel\r\n1\r\n";
+    definitions.insert(definitions.end(), declared.begin(), declared.end());
+    proto->SetContentBytes(definitions);
+    const std::string tmpl = "<div style='color:#!ReCP:colour!'>!ReCP:Label! <a href='!ReCP:page!'>p</a> "
+                             "<a href='!ReCF:00000000'>f</a> !ReCP:missing! !RefX:00000000x!RefY:00000000 !Rex</div>";
+    std::vector<std::uint8_t> props(4, 0);
+    props.insert(props.end(), tmpl.begin(), tmpl.end());
+    proto->SetPropertiesBytes(props);
+
+    TUVAoggetto* instance = Add(multiMedia, 6);
+    instance->SetI32(17, proto->GetRef());
+    instance->SetI16(33, 120);
+    instance->SetI16(35, 80);
+    instance->SetU8(37, 0);
+    std::vector<std::uint8_t> values;
+    le32(values, 6);
+    const std::string given = "colour\r\n#FF8000\r\nlabel\r\nHi\r\npage\r\n1\r\n";
+    values.insert(values.end(), given.begin(), given.end());
+    instance->SetContentBytes(values);
+
+    EXPECT_EQ(Body1(Ref(multiMedia, instance->Index())),
+              "<DIV class=s0 >\r\n<div style='color:#FF8000'>Hi <a href='ab_000001.html'>p</a> "
+              "<a href='ab_g000000.pdf'>f</a>  120x80 !Rex</div>&nbsp;</DIV>\r\n");
+    EXPECT_TRUE(resources.Contains(file));
+}
+
 // ---------------------------------------------------------------------------
 // Special links
 

@@ -4,6 +4,7 @@
 
 #include "textengine/TUVAcursor.h"
 
+#include <QElapsedTimer>
 #include <QLineEdit>
 
 namespace quor::testing {
@@ -20,20 +21,26 @@ TEST_F(BoxCaret, BlinksEveryHalfSecondWhileFocused)
     EXPECT_EQ(TUVAcursor::SharedTimer().interval(), 500);
     EXPECT_TRUE(caret.Shown());
 
-    QTest::qWait(350);
-    EXPECT_TRUE(caret.Shown()); // not yet
-    QTest::qWait(300);          // ~650 ms: one tick
-    EXPECT_FALSE(caret.Shown());
-    QTest::qWait(500);          // ~1150 ms: the next tick
-    EXPECT_TRUE(caret.Shown());
+    // Each tick toggles the bar (this slot runs after the caret's own).
+    QElapsedTimer clock;
+    clock.start();
+    std::vector<std::pair<qint64, bool>> ticks;
+    const auto conn = QObject::connect(&TUVAcursor::SharedTimer(), &QTimer::timeout,
+                                       [&] { ticks.emplace_back(clock.elapsed(), caret.Shown()); });
+    EXPECT_TRUE(QTest::qWaitFor([&] { return ticks.size() >= 3; }, 4000));
+    QObject::disconnect(conn);
+    ASSERT_GE(ticks.size(), 3u);
+    EXPECT_GE(ticks[0].first, 450);
+    EXPECT_GE(ticks[1].first - ticks[0].first, 450);
+    EXPECT_FALSE(ticks[0].second);
+    EXPECT_TRUE(ticks[1].second);
+    EXPECT_FALSE(ticks[2].second);
 
-    // Typing shows the caret solid and starts the phase again.
-    QTest::qWait(500);
-    EXPECT_FALSE(caret.Shown());
+    // Typing shows the caret solid at once.
+    ASSERT_FALSE(caret.Shown());
     Type("x");
     EXPECT_TRUE(caret.Shown());
-    QTest::qWait(300);
-    EXPECT_TRUE(caret.Shown());
+    EXPECT_EQ(box->Caret().Rect().left(), box->Editor().Caret().x);
 }
 
 TEST_F(BoxCaret, OnlyTheFocusedBoxBlinks)

@@ -211,3 +211,38 @@ TEST_F(BoxEditing, LinkAtTheParagraphEndIsThatOfTheLastCharacter)
 
 } // namespace
 } // namespace quor::testing
+
+namespace quor::testing {
+namespace {
+
+TEST_F(BoxEditing, HeaderTextIsShadedAndNeverTakesTheCaret)
+{
+    window.resize(420, 300);
+    box = new TUVAbox(&window);
+    box->SetHost(&host);
+    box->SetTextWidth(400);
+    box->LoadText("<Z S0 >own text", &styles, "<Z S0 >shared header");
+    window.show();
+    box->setFocus();
+    ASSERT_EQ(box->Model().HeaderCount(), 1);
+    EXPECT_EQ(box->Editor().Caret().paragraph, 1);
+    box->Editor().SetCaret(1, 3);
+    const TCaretPos h = box->Model().CaretAt(0, 2);
+    Press(box, {h.x + 2, h.y + h.height / 2});
+    Release(box, {h.x + 2, h.y + h.height / 2});
+    EXPECT_EQ(box->Editor().Caret().paragraph, 1);
+    EXPECT_EQ(box->Editor().Caret().index, 3);
+    Key(Qt::Key_Up); // moves never enter the header: the caret leaves the box instead
+    EXPECT_EQ(box->Editor().Caret().paragraph, 1);
+    EXPECT_EQ(host.exits, (std::vector<int>{3}));
+    // The header band is hatched: not all of it is the background colour.
+    const QImage img = box->grab().toImage();
+    const TUVAparag& header = box->Model().At(0);
+    int other = 0;
+    for (int x = 300; x < 380; ++x)
+        other += img.pixelColor(x, header.topY + 2) != QColor(0xC0, 0xC0, 0xC0);
+    EXPECT_GT(other, 5);
+}
+
+} // namespace
+} // namespace quor::testing

@@ -66,6 +66,12 @@ PageWorkingCopy::StoreResult TUVApage::StorePage()
 {
     if (!m_copy || !m_copy->IsOpen())
         return PageWorkingCopy::StoreResult::NothingToStore;
+    if (!m_modified && !m_copy->IsNewPage()) {
+        // Nothing changed: the stored page already is the copy.
+        m_storedIndex = m_copy->SourceIndex();
+        m_copy->Discard();
+        return PageWorkingCopy::StoreResult::Stored;
+    }
     if (m_box && !m_unshownObjects)
         m_copy->Copy()->SetText(m_box->SaveText());
     TUVAtesto* stored = m_copy->Copy();   // the object the document adopts
