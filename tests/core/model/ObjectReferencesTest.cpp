@@ -114,6 +114,8 @@ struct UseCase {
     int expected;
 };
 
+void PrintTo(const UseCase& c, std::ostream* os) { *os << c.name; }
+
 class ReferenceKinds : public References, public ::testing::WithParamInterface<UseCase> {};
 
 // Each way is reported with its kind, and removing the reference leaves the
