@@ -85,6 +85,30 @@ std::string ParagraphStyle::ReadName(std::span<const std::uint8_t> r, std::size_
     return std::string(reinterpret_cast<const char*>(r.data() + off + 1), n);
 }
 
+void ParagraphStyle::WriteI16(std::span<std::uint8_t> r, std::size_t off, std::int32_t v)
+{
+    if (off + 2 <= r.size())
+        PutI16(r, off, v);
+}
+
+void ParagraphStyle::WriteI32(std::span<std::uint8_t> r, std::size_t off, std::int32_t v)
+{
+    if (off + 4 <= r.size())
+        PutI32(r, off, v);
+}
+
+void ParagraphStyle::WriteU8(std::span<std::uint8_t> r, std::size_t off, std::uint8_t v)
+{
+    if (off < r.size())
+        r[off] = v;
+}
+
+void ParagraphStyle::WriteName(std::span<std::uint8_t> r, std::size_t off, std::string_view name)
+{
+    if (off + 1 + kStyleNameCapacity <= r.size())
+        PutName(r, off, name);
+}
+
 ParagraphStyle ParagraphStyle::Decode(std::span<const std::uint8_t> r)
 {
     namespace o = StyleOffset;

@@ -106,6 +106,12 @@ struct ParagraphStyle {
     static std::int32_t ReadI32(std::span<const std::uint8_t> record, std::size_t offset);
     static std::uint8_t ReadU8(std::span<const std::uint8_t> record, std::size_t offset);
     static std::string ReadName(std::span<const std::uint8_t> record, std::size_t offset);
+    // Field writers for a live image (little-endian; names cut to 32
+    // characters); a field beyond the image's end is not written.
+    static void WriteI16(std::span<std::uint8_t> record, std::size_t offset, std::int32_t value);
+    static void WriteI32(std::span<std::uint8_t> record, std::size_t offset, std::int32_t value);
+    static void WriteU8(std::span<std::uint8_t> record, std::size_t offset, std::uint8_t value);
+    static void WriteName(std::span<std::uint8_t> record, std::size_t offset, std::string_view name);
 
     bool operator==(const ParagraphStyle&) const = default;
 };
