@@ -76,7 +76,11 @@ public:
     // A release. Returns the action the widget must carry out.
     BoxMouseResult Release(int x, int y, BoxMouseButton button);
     // A drag of the selection that StartDrag began has ended (dropped or cancelled).
-    void DragEnded() { m_dragging = false; }
+    void DragEnded()
+    {
+        m_dragging = false;
+        m_pressed = false;
+    }
 
     // Pointer shape and link under the pointer while no button is down.
     BoxHover Hover(int x, int y) const;

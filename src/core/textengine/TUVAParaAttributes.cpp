@@ -8,7 +8,9 @@
 #include "textengine/TUVATextAttributes.h"
 #include "textengine/TUVAboxEditor.h"
 
+#include <algorithm>
 #include <cstdio>
+#include <span>
 
 namespace quor {
 
@@ -18,7 +20,9 @@ namespace {
 // style list keeps deleted styles as placeholders, so ids have no gaps.
 constexpr int kMaxStyleScan = 1 << 16;
 
-int FindStyle(const IStyleSource& source, std::string_view name)
+} // namespace
+
+int TUVAParaAttributes::FindStyle(const IStyleSource& source, std::string_view name)
 {
     const std::string wanted = AnsiUpper(name);
     for (int id = 0; id < kMaxStyleScan; ++id) {
@@ -31,8 +35,6 @@ int FindStyle(const IStyleSource& source, std::string_view name)
     }
     return -1;
 }
-
-} // namespace
 
 std::string TUVAParaAttributes::NumberText(float value)
 {
@@ -70,14 +72,16 @@ void TUVAParaAttributes::ForEach(const std::string& caption, Relayout layout, F 
     };
     if (caption.empty()) {
         apply();
-        return;
+    } else {
+        UndoStep step;
+        step.caption = caption;
+        step.kind = UndoKind::Snapshot;
+        step.firstParagraph = first;
+        step.lastParagraph = last;
+        if (!m_editor.Change(step, apply))
+            return;
     }
-    UndoStep step;
-    step.caption = caption;
-    step.kind = UndoKind::Snapshot;
-    step.firstParagraph = first;
-    step.lastParagraph = last;
-    m_editor.Change(step, apply);
+    m_editor.NotifyRulerMoved();
 }
 
 int TUVAParaAttributes::Alignment() const { const auto* s = CaretStyle(); return s ? s->Alignment() : 0; }
@@ -199,6 +203,7 @@ void TUVAParaAttributes::SetStyle(std::string_view name)
     step.kind = UndoKind::Snapshot;
     step.firstParagraph = first;
     step.lastParagraph = last;
+    bool found = false;
     m_editor.Change(step, [&] {
         const IStyleSource* source = box.At(first).Style().Base().source;
         const int id = source ? FindStyle(*source, name) : -1;
@@ -220,7 +225,42 @@ void TUVAParaAttributes::SetStyle(std::string_view name)
             par.Style().ClearOverrides();
         }
         m_editor.Rebuild(first, last);
+        found = true;
     });
+    if (found) {
+        m_editor.NotifySelectionChanged();
+        m_editor.NotifyRulerMoved();
+    }
+}
+
+std::vector<std::uint8_t> TUVAParaAttributes::MakeStyleFromParagraph() const
+{
+    namespace o = StyleOffset;
+    std::vector<std::uint8_t> image(kRecordImageSize, 0);
+    const TUVAParaStyle* s = CaretStyle();
+    const auto base = s ? s->Base().Record() : std::span<const std::uint8_t>{};
+    if (base.empty())
+        ParagraphStyle::ClearRecord(image);
+    else
+        std::copy_n(base.begin(), std::min(base.size(), image.size()), image.begin());
+    if (!s)
+        return image;
+    const int unit = s->Unit();
+    auto pixels = [&](ParaMeasure m) { return UnitToPixels(s->MeasureInUnit(m), unit); };
+    ParagraphStyle::WriteU8(image, o::kAlignment, s->Alignment());
+    ParagraphStyle::WriteI16(image, o::kLinkSize, s->LinkSize());
+    ParagraphStyle::WriteI32(image, o::kLinkColour, s->LinkColour());
+    ParagraphStyle::WriteU8(image, o::kLinkStyle, s->LinkStyle());
+    ParagraphStyle::WriteU8(image, o::kUnit, static_cast<std::uint8_t>(unit));
+    ParagraphStyle::WriteU8(image, o::kNumbering, s->Numbering());
+    ParagraphStyle::WriteI16(image, o::kLeftIndent, pixels(ParaMeasure::LeftIndent));
+    ParagraphStyle::WriteI16(image, o::kRightIndent, pixels(ParaMeasure::RightIndent));
+    ParagraphStyle::WriteI16(image, o::kSpaceAbove, pixels(ParaMeasure::SpaceAbove));
+    ParagraphStyle::WriteI16(image, o::kSpaceBelow, pixels(ParaMeasure::SpaceBelow));
+    ParagraphStyle::WriteI16(image, o::kLineHeight, pixels(ParaMeasure::LineHeight));
+    ParagraphStyle::WriteI16(image, o::kFirstIndent, pixels(ParaMeasure::FirstIndent));
+    ParagraphStyle::WriteU8(image, o::kPosition, kPositionNormal);
+    return image;
 }
 
 } // namespace quor

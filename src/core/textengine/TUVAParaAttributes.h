@@ -7,9 +7,11 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace quor {
 
+class IStyleSource;
 class TUVAboxEditor;
 class TUVAParaStyle;
 
@@ -47,6 +49,17 @@ public:
     // run font; another style keeps them. An unknown name changes nothing
     // (its undo step is recorded all the same).
     void SetStyle(std::string_view name);
+
+    // A new style record (a kind-17 record image) made from the caret
+    // paragraph: a copy of its style's record with the paragraph's effective
+    // alignment, link size, colour and style, unit, numbering and its six
+    // measures (in pixels) written in, and the position set to normal. The
+    // caller names and registers it, and may copy the font in
+    // (TUVATextAttributes::CopyFontToStyle).
+    std::vector<std::uint8_t> MakeStyleFromParagraph() const;
+
+    // Id of the live style with this name (upper-case comparison), or -1.
+    static int FindStyle(const IStyleSource& source, std::string_view name);
 
     // Measures in undo labels: general floating-point form ("2.5", "10").
     static std::string NumberText(float value);

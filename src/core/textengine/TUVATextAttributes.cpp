@@ -1,10 +1,14 @@
 // TUVATextAttributes.cpp: character attributes of the selection.
 #include "textengine/TUVATextAttributes.h"
 
+#include "model/ParagraphStyle.h"
 #include "textengine/ParagraphEdit.h"
+#include "textengine/TUVAParaAttributes.h"
 #include "textengine/TUVAboxEditor.h"
 
+#include <algorithm>
 #include <cstdio>
+#include <limits>
 
 namespace quor {
 
@@ -197,7 +201,7 @@ void TUVATextAttributes::ChangeStyle(std::uint8_t setBits, std::uint8_t clearBit
 
 void TUVATextAttributes::Apply(const Change& change, const std::string& caption)
 {
-    m_editor.EndRuns();
+    m_editor.EndEditRuns();
     if (!m_editor.HasSelection()) {
         // Remembered for the next typed character.
         TMyFont now = m_current;
@@ -277,6 +281,98 @@ void TUVATextAttributes::Apply(const Change& change, const std::string& caption)
             m_editor.Rebuild(s.paragraph, e.paragraph);
         }
     });
+}
+
+std::int32_t TUVATextAttributes::LinkValue()
+{
+    return FontAt(m_editor.HasSelection() ? Where::SelStart : Where::BeforeCaret);
+}
+
+bool TUVATextAttributes::SetLink(std::int32_t linkValue)
+{
+    m_editor.EndEditRuns();
+    if (!m_editor.HasSelection()) {
+        if (IMessages* messages = m_editor.Messages())
+            messages->Show(MessageKind::Warning, kLinkNeedsSelection);
+        return false;
+    }
+    m_pendingFlags = 0;
+    const TCaretPos s = m_editor.SelectionStart();
+    const TCaretPos e = m_editor.SelectionEnd();
+    UndoStep step;
+    step.caption = "Insert link ";
+    step.kind = UndoKind::Snapshot;
+    step.firstParagraph = s.paragraph;
+    step.lastParagraph = e.paragraph;
+    return m_editor.Change(step, [&] {
+        TUVAboxModel& box = m_editor.Box();
+        for (int p = s.paragraph; p <= e.paragraph; ++p) {
+            auto& recs = box.At(p).Records();
+            const int last = static_cast<int>(recs.size()) - 1; // the end record
+            // A selection that goes on past a paragraph takes its end record
+            // along, so the link carries over the paragraph break.
+            const int from = p == s.paragraph ? std::min(s.index, last) : 0;
+            const int to = p == e.paragraph ? e.index : last + 1;
+            for (int i = from; i < to; ++i)
+                recs[static_cast<std::size_t>(i)].link = linkValue;
+        }
+        m_editor.Rebuild(s.paragraph, e.paragraph);
+    });
+}
+
+bool TUVATextAttributes::DiffersFromStyle(std::string_view styleName)
+{
+    const bool selection = m_editor.HasSelection();
+    FontAt(selection ? Where::SelStart : Where::BeforeCaret);
+    m_current = WithPending(m_current);
+    const TUVAboxModel& box = m_editor.Box();
+    const int p = selection ? m_editor.SelectionStart().paragraph : m_editor.Caret().paragraph;
+    if (p < 0 || p >= box.Count())
+        return true;
+    const TUVAparag& par = box.At(p);
+    const IStyleSource* source = par.Style().Base().source;
+    const int id = source ? TUVAParaAttributes::FindStyle(*source, styleName) : -1;
+    if (id < 0)
+        return true;
+    const auto rec = source->StyleRecord(id);
+    namespace o = StyleOffset;
+    const bool sameFont = m_current.size == ParagraphStyle::ReadI16(rec, o::kFontSize) &&
+                          m_current.colour == ParagraphStyle::ReadI32(rec, o::kColour) &&
+                          m_current.name == ParagraphStyle::ReadName(rec, o::kFontName) &&
+                          m_current.style == ParagraphStyle::ReadU8(rec, o::kStyleBits) &&
+                          m_current.position == ParagraphStyle::ReadU8(rec, o::kPosition);
+    return !(sameFont && !par.Style().AnyOverride());
+}
+
+void TUVATextAttributes::CopyFontToStyle(std::span<std::uint8_t> styleRecord)
+{
+    namespace o = StyleOffset;
+    // Sizes are 16-bit in the record.
+    const std::int32_t size = std::clamp<std::int32_t>(Size(), std::numeric_limits<std::int16_t>::min(),
+                                                       std::numeric_limits<std::int16_t>::max());
+    ParagraphStyle::WriteName(styleRecord, o::kFontName, FontName());
+    ParagraphStyle::WriteI16(styleRecord, o::kFontSize, size);
+    ParagraphStyle::WriteI32(styleRecord, o::kColour, Colour());
+    ParagraphStyle::WriteU8(styleRecord, o::kStyleBits, Style());
+    ParagraphStyle::WriteU8(styleRecord, o::kPosition, kPositionNormal);
+}
+
+bool TUVATextAttributes::FormStartMissing() const
+{
+    const TUVAboxModel& box = m_editor.Box();
+    const TCaretPos s = m_editor.SelectionStart();
+    if (s.paragraph < 0 || s.paragraph >= box.Count())
+        return true;
+    for (int p = 0; p <= s.paragraph; ++p) {
+        const TUVAparag& par = box.At(p);
+        const int stop = p == s.paragraph ? std::min(s.index, par.Length()) : par.Length();
+        for (int i = 0; i < stop; ++i) {
+            const EmbeddedObject* obj = par.ObjectAt(i);
+            if (obj && obj->kind == kObjectKindFormStart)
+                return false;
+        }
+    }
+    return true;
 }
 
 std::string TUVATextAttributes::StyleText(std::uint8_t bits)

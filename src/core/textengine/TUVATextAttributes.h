@@ -7,12 +7,18 @@
 #include "model/TMyFont.h"
 
 #include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 
 namespace quor {
 
 class TUVAboxEditor;
+
+// Warning shown when a link is applied without a selection.
+inline constexpr std::string_view kLinkNeedsSelection = "Selection must exists!";
+// Object kind of a form start.
+inline constexpr int kObjectKindFormStart = 23;
 
 class TUVATextAttributes {
 public:
@@ -43,6 +49,30 @@ public:
     void SetPosition(std::uint8_t position);
     // New style bits = (bits | set) & ~clear, worked out per run and per paragraph.
     void ChangeStyle(std::uint8_t setBits, std::uint8_t clearBits);
+
+    // Link value of the character at the selection start, or before the caret
+    // (-1 for none). The caller resolves it: a value whose top byte is 0..7 is
+    // an object reference of the document, 0x6F000000 + i the i-th local link
+    // of the page working copy.
+    std::int32_t LinkValue();
+    // Gives every character of the selection the link value (-1 removes
+    // links): undo step "Insert link " (snapshot), the paragraphs are measured
+    // and laid out again. `linkValue` is what the link object got when it was
+    // attached to the page working copy. Without a selection the warning
+    // "Selection must exists!" is shown and nothing changes.
+    bool SetLink(std::int32_t linkValue);
+
+    // False only when the font at the selection start (or before the caret),
+    // with the pending attributes, equals the named style's font (size,
+    // colour, exact name, style bits, position) and that paragraph overrides
+    // nothing of its style. A name that names no style differs.
+    bool DiffersFromStyle(std::string_view styleName);
+    // Writes the effective font name (cut to 32 characters), size, colour and
+    // style bits into a style record and sets its position to normal.
+    void CopyFontToStyle(std::span<std::uint8_t> styleRecord);
+    // False when a form-start object (kind 23) stands before the selection
+    // start: earlier in its paragraph or anywhere in a paragraph before it.
+    bool FormStartMissing() const;
 
     bool HasPending() const { return m_pendingFlags != 0; }
     // `font` with the pending attributes written into it.

@@ -107,6 +107,12 @@ void TUVAboxEditor::RefreshCaret()
     m_hasSelection = had;
 }
 
+void TUVAboxEditor::EndEditRuns()
+{
+    m_typingRun = false;
+    m_deletionRun = false;
+}
+
 void TUVAboxEditor::EndRuns()
 {
     m_typingRun = false;

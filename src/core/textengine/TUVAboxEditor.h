@@ -106,6 +106,9 @@ public:
     bool TypingRunOpen() const { return m_typingRun; }
     bool DeletionRunOpen() const { return m_deletionRun; }
     void EndRuns(); // typing and deletion runs and pending attributes end
+    // Typing and deletion runs end; pending attributes stay (an attribute
+    // chosen without a selection adds to those chosen before it).
+    void EndEditRuns();
 
     // The editing gateway for the attribute objects: records `step` (filled
     // with the caret and selection) unless a change is already running, then

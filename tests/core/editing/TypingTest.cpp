@@ -78,6 +78,19 @@ TEST_F(Fixture, PendingBoldGoesOnWithTypingAndTheTextAfterKeepsItsFont)
     EXPECT_EQ(StyleBitsOf(0), (std::vector<int>{0, 1, 1, 0}));
 }
 
+TEST_F(Fixture, PendingAttributesAddUpUntilACharacterIsTyped)
+{
+    Load({"ac"});
+    editor->SetCaret(0, 1);
+    editor->TextAttributes().ChangeStyle(kFontBold, 0);
+    editor->TextAttributes().SetSize(20);
+    Type("b");
+    EXPECT_EQ(box.At(0).FontAt(1).style, kFontBold);
+    EXPECT_EQ(box.At(0).FontAt(1).size, 20);
+    EXPECT_EQ(box.At(0).FontAt(2).size, 12); // the text after keeps its font
+    EXPECT_FALSE(editor->TextAttributes().HasPending());
+}
+
 TEST_F(Fixture, AutomaticQuotesOpenAfterSpacesAndCloseAfterLetters)
 {
     Load({""});

@@ -10,7 +10,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <functional>
+#include <ostream>
 
 namespace quor {
 namespace {

@@ -11,6 +11,8 @@
 #include <QSpinBox>
 #include <QToolBar>
 
+#include <cstdio>
+
 namespace quor::testing {
 namespace {
 
@@ -86,6 +88,39 @@ TEST_F(MainWindowTest, NoToTheSaveQuestionLeavesTheFileAsItWas)
     m_messages.QueueAnswer(Answer::No);
     EXPECT_TRUE(m_window->close());
     EXPECT_EQ(StoredPageText(m_path, 0), before);
+}
+
+TEST_F(MainWindowTest, FailedSaveIsReportedAndKeepsTheWorkUnsaved)
+{
+    TypeAtEnd(QStringLiteral(" unsaved"));
+    const std::string nowhere = m_path + "/x.uva";   // a "folder" that is a file
+    EXPECT_FALSE(m_window->SaveInFormat(nowhere, 1, true));
+    ASSERT_FALSE(m_messages.Messages().empty());
+    EXPECT_EQ(m_messages.Messages().back().kind, MessageKind::Error);
+    EXPECT_EQ(m_messages.Messages().back().text.rfind("Salvataggio non riuscito!", 0), 0u);
+    EXPECT_EQ(m_window->DocumentName(), m_path);
+    EXPECT_EQ(m_window->StatusText(1), QStringLiteral("HY modified"));
+    EXPECT_NE(BoxText().find("Page 0 unsaved"), std::string::npos);
+    // The close question still comes, so nothing is lost silently.
+    m_messages.QueueAnswer(Answer::Cancel);
+    EXPECT_FALSE(m_window->close());
+}
+
+TEST_F(MainWindowTest, DamagedFileFallsBackToAnUntitledHypertext)
+{
+    const std::string bad = FilePath("bad.uva");
+    {
+        std::FILE* f = std::fopen(bad.c_str(), "wb");
+        std::fputs("MORVgarbage that is no hypertext", f);
+        std::fclose(f);
+    }
+    m_window->OpenHypertext(bad);
+    Settle();
+    EXPECT_EQ(m_window->DocumentName(), "Untitled");
+    EXPECT_EQ(m_window->windowTitle(), QStringLiteral("Untitled - Quor"));
+    for (const auto& f : m_window->Recent().Files())
+        EXPECT_NE(f, bad);
+    EXPECT_TRUE(Box());   // a page to type on
 }
 
 TEST_F(MainWindowTest, SaveAllOnAnUntitledHypertextIsSaveAs)

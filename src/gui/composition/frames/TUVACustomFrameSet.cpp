@@ -133,7 +133,8 @@ void TUVACustomFrameSet::LeavePage()
     m_autoAdvance.stop();
     if (!m_root)
         return;
-    for (TUVApage* p : PageViews()) {
+    const auto views = PageViews();
+    for (TUVApage* p : views) {
         if (SaveOnExit)
             p->StorePage();
         else
@@ -141,6 +142,9 @@ void TUVACustomFrameSet::LeavePage()
     }
     if (SaveOnExit && m_framesChanged && m_set)
         WriteBackFrameMap(m_mainPage);
+    // Nothing of the document stays with the frames that go later.
+    for (TUVApage* p : views)
+        p->DiscardPage();
     m_root->hide();
     m_root->setParent(nullptr);
     m_root->deleteLater();
@@ -439,8 +443,7 @@ bool TUVACustomFrameSet::LoadFrameLayout(std::span<const std::uint8_t> bytes, in
     for (TUVApage* p : PageViews()) {
         if (SaveOnExit)
             p->StorePage();
-        else
-            p->DiscardPage();
+        p->DiscardPage();
     }
     if (m_root) {
         m_root->hide();
@@ -451,6 +454,7 @@ bool TUVACustomFrameSet::LoadFrameLayout(std::span<const std::uint8_t> bytes, in
     auto* root = new TUVAFrame(this, this, this);
     root->CopyViewProperties(*this);
     root->BuildFrom(*r.root);
+    root->SetBars(ShowNested ? BarMode::Both : BarMode::None);
     root->CreatePageViews();
     ShowRoot(root);
     std::vector<TUVAFrame*> leaves;
@@ -460,6 +464,67 @@ bool TUVACustomFrameSet::LoadFrameLayout(std::span<const std::uint8_t> bytes, in
         leaf->Page()->OpenPage(ref >= 0 && RefKind(ref) == testoHtml ? RefIndex(ref) : -1);
     }
     m_mainPage = master;
+    FramesChanged();
+    return true;
+}
+
+bool TUVACustomFrameSet::SplitFrame(TUVAFrame* frame, bool rows, int size)
+{
+    if (!frame || ReadOnly() || !m_set)
+        return false;
+    if (!frame->Split(rows, size)) {
+        m_set->Messages().Error("?");
+        return false;
+    }
+    for (TUVApage* p : PageViews()) {
+        if (TUVAbox* box = p->Box()) {
+            box->OnEditStart = [this](TDragCustomControl* c) { emit OnEditStart(c); };
+            box->OnEditStop = [this](TDragCustomControl* c) { emit OnEditStop(c); };
+        }
+    }
+    FocusCurrent();
+    FramesChanged();
+    return true;
+}
+
+void TUVACustomFrameSet::PostDeleteFrame(TUVAFrame* frame)
+{
+    QPointer<TUVAFrame> f(frame);
+    QMetaObject::invokeMethod(this, [this, f] { if (f) DeleteFrame(f); }, Qt::QueuedConnection);
+}
+
+bool TUVACustomFrameSet::DeleteFrame(TUVAFrame* frame)
+{
+    TUVAFrame* parent = frame ? frame->ParentFrame() : nullptr;
+    if (!parent || !m_set)
+        return false;
+    auto keepSmall = [this](TUVAFrame* f, std::string_view message) {
+        f->Record().sizeKind = fsPixels;
+        f->Record().pixels = 60;
+        f->resize(60, 60);
+        f->ParentFrame()->LayoutChildren();
+        m_set->Messages().Information(message);
+        return false;
+    };
+    if (!frame->IsLeaf())
+        return keepSmall(frame, kDeleteChildrenFirst);
+    const auto& siblings = parent->Children();
+    if (siblings.size() == 2) {
+        TUVAFrame* other = siblings[0] == frame ? siblings[1] : siblings[0];
+        if (!other->IsLeaf())
+            return keepSmall(frame, kModifyAnotherFrame);
+    }
+    if (TUVApage* page = frame->Page()) {
+        if (!page->IsNewPage())
+            page->StorePage();
+        else if (page->Modified() && m_set->Messages().AskYesNo(kSaveDeletedFrame))
+            page->StorePage();
+        page->DiscardPage();
+    }
+    if (m_currentBox && frame->isAncestorOf(m_currentBox))
+        m_currentBox = nullptr;
+    parent->RemoveChild(frame);
+    FocusCurrent();
     FramesChanged();
     return true;
 }

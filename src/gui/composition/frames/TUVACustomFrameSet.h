@@ -28,6 +28,11 @@ class TUVAset;
 inline constexpr std::string_view kMapProblem = "Map problem.";
 inline constexpr std::string_view kMapFreeProblem =
     "Free imprevisto di mappa cornici. Potrebbe essere possibile continuare normalmente.";
+inline constexpr std::string_view kDeleteChildrenFirst = "You should delete children before!";
+inline constexpr std::string_view kModifyAnotherFrame = "You should modify another frame before.";
+inline constexpr std::string_view kSaveDeletedFrame =
+    "Save deleted frame?\nIf you save, you shall reuse the page  in another frame set, or as a single page. If not, "
+    "frame will be lost.";
 inline constexpr std::string_view kNoMasterForMap = "Nessuna cornice \xe8 stata registrata come master per la mappa cornici!";
 
 class TUVACustomFrameSet : public TUVAFramePanel, public ITextBoxHost {
@@ -87,6 +92,13 @@ public:
     // An empty stream changes nothing; a stream that is not a layout shows
     // "File format error!". Mode 1 takes the layout without its pages.
     bool LoadFrameLayout(std::span<const std::uint8_t> bytes, int mode);
+
+    // Splits `frame` (edit mode): see TUVAFrame::Split; asking for the other
+    // direction of a split frame shows the error "?".
+    bool SplitFrame(TUVAFrame* frame, bool rows, int size);
+    // Deletes a frame dragged shut (posted) or now.
+    void PostDeleteFrame(TUVAFrame* frame);
+    bool DeleteFrame(TUVAFrame* frame);
 
     // From frames and page views.
     void FramesChanged();

@@ -17,6 +17,7 @@ namespace quor {
 class TUVACustomFrameSet;
 class TUVApage;
 class TUVASplit;
+class TTigerSplit;
 
 class TUVAFrame : public TUVAFramePanel {
     Q_OBJECT
@@ -45,6 +46,19 @@ public:
     // from `nextId` on.
     std::unique_ptr<TNonVisCornice> ToNonVis(int pageMode, int& nextId) const;
 
+    // Splits this frame at `size` pixels from its top (`rows`) or left edge: a
+    // leaf gets a new first child with a new empty page and a second child that
+    // takes over its page view; a split frame gets a new first child in its own
+    // direction. False when the direction does not fit the frame.
+    bool Split(bool rows, int size);
+    // Removes child `child` (its page view already stored or dropped); with one
+    // child left this frame becomes a leaf again and takes over its page view.
+    void RemoveChild(TUVAFrame* child);
+    TUVAFrame* ParentFrame() const;
+    // Gives up the page view (the caller places it elsewhere).
+    TUVApage* TakePage();
+    void AdoptPage(TUVApage* page);
+
     // Lays the children and splitters (or the page view) out in the frame.
     void LayoutChildren();
     // The spacing after this frame: its record value in read-only mode, at
@@ -58,6 +72,11 @@ protected:
 
 private:
     void SplitterMoved(std::size_t child);
+    void RebuildSplitters();
+    void MakeBars();
+    void UpdateBars();
+    void CreationBarReleased(bool rows);
+    TUVAFrame* NewChild(const FrameRecord& record, int position);
 
     TUVACustomFrameSet* m_frameSet;
     TUVAFramePanel* m_parentPanel;
@@ -66,6 +85,11 @@ private:
     std::vector<TUVASplit*> m_splitters;
     TUVApage* m_page = nullptr;
     QLabel* m_caption = nullptr;
+    // Creation bars: a gap docked to the top (left) that a striped bar resizes.
+    QWidget* m_topGap = nullptr;
+    QWidget* m_leftGap = nullptr;
+    TTigerSplit* m_topBar = nullptr;
+    TTigerSplit* m_leftBar = nullptr;
 };
 
 } // namespace quor

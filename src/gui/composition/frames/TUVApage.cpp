@@ -96,9 +96,11 @@ void TUVApage::DiscardPage()
         m_copy->Discard();
     m_copy.reset();
     if (m_box) {
+        // The box may still be running one of its own handlers: it goes later,
+        // hidden and cut off from the page and the frame set.
         takeWidget();
+        m_box->hide();
         m_box->SetHost(nullptr);
-        m_box->SetUndo(nullptr, nullptr);
         m_box->deleteLater();
         m_box = nullptr;
     }

@@ -440,7 +440,7 @@ bool TMainForm::SaveHypertext(const std::string& path, bool asTemplate)
         }
     }
     const int page = m_editor->MainPageNumber();
-    const bool modifiedPage = m_editor->PageModified();
+    const bool wasModified = m_editor->PageModified() || mainUVAset.Modified();
     m_editor->SetMainPageNumber(-1);   // stores every page shown (SaveOnExit)
     const bool ok = mainUVAset.SaveToFile(path);
     if (ok) {
@@ -459,8 +459,8 @@ bool TMainForm::SaveHypertext(const std::string& path, bool asTemplate)
     }
     if (!m_closing && page >= 0) {
         ShowPage(page);
-        if (!ok && modifiedPage)
-            mainUVAset.SetModified(true);
+        if (!ok && wasModified)
+            mainUVAset.SetModified(true);   // what was not saved still counts as unsaved
     }
     RefreshStatus();
     return ok;
