@@ -135,7 +135,7 @@ TEST_F(FrameSetTest, LoadedLayoutIsWrittenBackAsTheFrameMapAndShownAgain)
     EXPECT_EQ(views[0]->PageIndex(), 2);
     EXPECT_EQ(views[1]->PageIndex(), 3);
     const int leftWidth = set->RootFrame()->Children()[0]->width();
-    EXPECT_NEAR(leftWidth, (600 - 3) / 4, 1);
+    EXPECT_NEAR(leftWidth, (600 - 10 - 3) / 4, 1);   // after the left creation bar and the splitter
     Type(views[1]->Box(), QStringLiteral("R "));
 
     set->SetMainPageNumber(1);   // leaving stores the pages and the map

@@ -406,24 +406,9 @@ PicturePtr PictureStore::GetPicture(TUVAoggetto& object)
 
 bool PictureStore::ReplaceContent(TUVAoggetto& target, TUVAoggetto& other)
 {
-    if (target.Kind() != immagine || other.Kind() != immagine) {
-        m_doc.Messages().Error("ReplaceContent called improperly...");
-        return false;
-    }
-    if (&target == &other)
-        return true;
-    std::vector<std::uint8_t> transfer = other.SaveToStream();
-    ByteReader in(transfer);
+    // The object does the replacing; the store only forgets the old picture.
     UncachePicture(target);
-    if (!target.LoadFromStream(in))
-        return false;
-    if (target.Content())
-        target.SetExternalFile({});   // the bytes came along; other's file stays other's
-    target.SetOwner(&m_doc);
-    target.SetRevision(m_doc.Revision());
-    if (target.Registered())
-        m_doc.SetModified(true);
-    return true;
+    return target.ReplaceContent(other);
 }
 
 // --- cache ---

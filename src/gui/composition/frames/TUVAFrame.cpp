@@ -60,6 +60,18 @@ void TUVAFrame::UpdateBars()
     m_leftBar->setVisible(editing && (mode == BarMode::LeftOnly || mode == BarMode::Both));
 }
 
+QRect TUVAFrame::ChildArea() const
+{
+    QRect area = contentsRect();
+    const bool editing = !ReadOnly() && !ShowFramesOnly();
+    const BarMode mode = Bars();
+    if (editing && (mode == BarMode::TopOnly || mode == BarMode::Both))
+        area.setTop(area.top() + BarWidth());
+    if (editing && (mode == BarMode::LeftOnly || mode == BarMode::Both))
+        area.setLeft(area.left() + BarWidth());
+    return area;
+}
+
 void TUVAFrame::CreationBarReleased(bool rows)
 {
     QWidget* gap = rows ? m_topGap : m_leftGap;
@@ -160,7 +172,7 @@ bool TUVAFrame::Split(bool rows, int size)
         if (m_record.SplitsRows() != rows)
             return false;
     }
-    int freeLength = rows ? contentsRect().height() : contentsRect().width();
+    int freeLength = rows ? ChildArea().height() : ChildArea().width();
     if (IsLeaf()) {
         if (!m_page)
             return false;
@@ -220,7 +232,7 @@ void TUVAFrame::RemoveChild(TUVAFrame* child)
         AdoptPage(page);
     } else {
         // The others share the length again.
-        int freeLength = m_record.SplitsRows() ? contentsRect().height() : contentsRect().width();
+        int freeLength = m_record.SplitsRows() ? ChildArea().height() : ChildArea().width();
         for (std::size_t i = 0; i + 1 < m_children.size(); ++i)
             freeLength -= m_children[i]->EffectiveSpacing();
         for (TUVAFrame* c : m_children) {
@@ -339,7 +351,7 @@ void TUVAFrame::SplitterMoved(std::size_t child)
         return;
     const bool rows = m_record.SplitsRows();
     TUVAFrame* c = m_children[child];
-    int freeLength = rows ? contentsRect().height() : contentsRect().width();
+    int freeLength = rows ? ChildArea().height() : ChildArea().width();
     for (std::size_t i = 0; i + 1 < m_children.size(); ++i)
         freeLength -= m_children[i]->EffectiveSpacing();
     const int size = rows ? c->height() : c->width();

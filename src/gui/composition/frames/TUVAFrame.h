@@ -74,6 +74,9 @@ private:
     void SplitterMoved(std::size_t child);
     void RebuildSplitters();
     void MakeBars();
+    // The part of the frame left to the children (or the page view) once the
+    // creation bars have taken theirs.
+    QRect ChildArea() const;
     void UpdateBars();
     void CreationBarReleased(bool rows);
     TUVAFrame* NewChild(const FrameRecord& record, int position);
