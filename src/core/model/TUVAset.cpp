@@ -3,6 +3,7 @@
 
 #include "model/AnsiCase.h"
 #include "model/TUVAtesto.h"
+#include "model/Units.h"
 
 #include <algorithm>
 #include <atomic>
@@ -14,8 +15,6 @@
 namespace quor {
 
 namespace {
-
-std::atomic<int> g_screenPpi{96};
 
 constexpr std::size_t kStyleName = 5;
 constexpr std::size_t kStyleNameCap = 32;
@@ -38,9 +37,10 @@ TUVAset::~TUVAset()
 
 void TUVAset::SetMessages(IMessages* messages) { m_messages = messages ? messages : &m_silent; }
 
-int TUVAset::ScreenPixelsPerInch() { return g_screenPpi.load(); }
+// One screen resolution for the whole program: the one unit conversions use.
+int TUVAset::ScreenPixelsPerInch() { return quor::ScreenPixelsPerInch(); }
 
-void TUVAset::SetScreenPixelsPerInch(int ppi) { g_screenPpi.store(ppi); }
+void TUVAset::SetScreenPixelsPerInch(int ppi) { quor::SetScreenPixelsPerInch(ppi); }
 
 std::string TUVAset::LoggedOnUserName()
 {
