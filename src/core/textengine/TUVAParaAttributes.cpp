@@ -233,6 +233,22 @@ void TUVAParaAttributes::SetStyle(std::string_view name)
     }
 }
 
+void TUVAParaAttributes::Assign(const TUVAParaAttributes& other)
+{
+    SetAlignment(other.Alignment());
+    SetNumbering(other.Numbering());
+    SetUnit(other.Unit());
+    SetLineHeight(other.LineHeight());
+    SetFirstIndent(other.FirstIndent());
+    SetLeftIndent(other.LeftIndent());
+    SetRightIndent(other.RightIndent());
+    SetSpaceAbove(other.SpaceAbove());
+    SetSpaceBelow(other.SpaceBelow());
+    SetLinkColour(other.LinkColour());
+    SetLinkSize(other.LinkSize());
+    SetLinkStyle(other.LinkStyle());
+}
+
 std::vector<std::uint8_t> TUVAParaAttributes::MakeStyleFromParagraph() const
 {
     namespace o = StyleOffset;

@@ -50,6 +50,11 @@ public:
     // (its undo step is recorded all the same).
     void SetStyle(std::string_view name);
 
+    // Alignment, numbering, unit, line height, first-line, left and right
+    // indents, space above and below, link colour, size and style of the
+    // other box's caret paragraph, each through the setter above.
+    void Assign(const TUVAParaAttributes& other);
+
     // A new style record (a kind-17 record image) made from the caret
     // paragraph: a copy of its style's record with the paragraph's effective
     // alignment, link size, colour and style, unit, numbering and its six

@@ -283,6 +283,47 @@ void TUVATextAttributes::Apply(const Change& change, const std::string& caption)
     });
 }
 
+std::string TUVATextAttributes::SelectedText() const
+{
+    return m_editor.SelectedText();
+}
+
+void TUVATextAttributes::Assign(const TMyFont& font)
+{
+    SetColour(font.colour);
+    SetFontName(font.name);
+    SetStyle(font.style);
+    SetSize(font.size);
+    SetPosition(font.position);
+}
+
+void TUVATextAttributes::Assign(const FontSpec& platformFont, std::int32_t colour)
+{
+    SetColour(colour);
+    SetFontName(platformFont.name);
+    SetStyle(platformFont.style);
+    SetSize(platformFont.size);
+}
+
+void TUVATextAttributes::Assign(TUVATextAttributes& other)
+{
+    TMyFont font;
+    other.AssignTo(font);
+    const std::int32_t link = other.LinkValue();
+    Assign(font);
+    if (m_editor.HasSelection())
+        SetLink(link); // a link needs a selection; without one it is not pending
+}
+
+void TUVATextAttributes::AssignTo(TMyFont& font)
+{
+    font.colour = Colour();
+    font.name = FontName();
+    font.style = Style();
+    font.size = Size();
+    font.position = Position();
+}
+
 std::int32_t TUVATextAttributes::LinkValue()
 {
     return FontAt(m_editor.HasSelection() ? Where::SelStart : Where::BeforeCaret);

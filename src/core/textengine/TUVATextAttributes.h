@@ -74,6 +74,19 @@ public:
     // start: earlier in its paragraph or anywhere in a paragraph before it.
     bool FormStartMissing() const;
 
+    // The selected characters (paragraphs joined with nothing between them).
+    std::string SelectedText() const;
+
+    // Colour, name, style bits, size and position (and, from another box's
+    // attributes, the link) through the setters above, in that order: pending
+    // without a selection, applied to it with one.
+    void Assign(const TMyFont& font);
+    void Assign(const FontSpec& platformFont, std::int32_t colour); // no position
+    void Assign(TUVATextAttributes& other);
+    // The effective values (Colour(), FontName()...) into a font.
+    void AssignTo(TMyFont& font);
+    void AssignTo(TUVATextAttributes& target) { target.Assign(*this); }
+
     bool HasPending() const { return m_pendingFlags != 0; }
     // `font` with the pending attributes written into it.
     TMyFont WithPending(TMyFont font) const;

@@ -173,5 +173,56 @@ TEST_F(Fixture, StyleByNameKeepsOrDropsRunFonts)
     EXPECT_EQ(undo.Captions().back(), "Style nothing such");
 }
 
+TEST_F(Fixture, ParagraphAttributesCopyFromAnotherBox)
+{
+    SetScreenPixelsPerInch(96);
+    Load({"source"});
+    TUVAParaStyle& src = box.At(0).Style();
+    src.SetUnit(kUnitPixels);
+    src.SetAlignment(2);
+    src.SetNumbering(6);
+    src.SetLeftIndent(48);
+    src.SetFirstIndent(-20);
+    src.SetSpaceBelow(6);
+    src.SetLinkColour(0x00FF00);
+
+    TUVAboxModel other{metrics};
+    ParagraphList list;
+    list.push_back(testing::MakeParagraph(styles, "target", metrics, quoteId));
+    other.SetTextWidth(200);
+    other.SetParagraphs(std::move(list));
+    TUVAboxEditor target(other);
+    target.ParaAttributes().Assign(editor->ParaAttributes());
+
+    const TUVAParaStyle& got = other.At(0).Style();
+    EXPECT_EQ(got.Unit(), kUnitPixels);
+    EXPECT_EQ(got.Alignment(), 2);
+    EXPECT_EQ(got.Numbering(), 6);
+    EXPECT_EQ(got.LeftIndent(), 48);
+    EXPECT_EQ(got.FirstIndent(), -20);
+    EXPECT_EQ(got.SpaceBelow(), 6);
+    EXPECT_EQ(got.LinkColour(), 0x00FF00);
+    EXPECT_EQ(other.At(0).Lines()[0].indentOffset, 48); // laid out with them
+}
+
+TEST_F(Fixture, AssigningAFontWithoutASelectionMakesItPendingForTyping)
+{
+    Load({"ab"});
+    editor->SetCaret(0, 1);
+    TMyFont font;
+    font.name = "Arial";
+    font.size = 18;
+    font.style = kFontItalic;
+    font.colour = 0x0000FF;
+    font.position = kPositionSuperscript;
+    editor->TextAttributes().Assign(font);
+    TMyFont back;
+    editor->TextAttributes().AssignTo(back);
+    EXPECT_EQ(back, font);
+    Type("x");
+    EXPECT_EQ(box.At(0).FontAt(1), font);
+    EXPECT_TRUE(undo.Captions() == std::vector<std::string>{"Text insertion"});
+}
+
 } // namespace
 } // namespace quor

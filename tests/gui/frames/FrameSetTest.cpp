@@ -323,3 +323,34 @@ TEST_F(FrameEditingTest, FramesWithChildrenOrBesideSplitFramesStay)
 
 } // namespace
 } // namespace quor
+
+namespace quor {
+namespace {
+
+TEST_F(FrameEditingTest, DraggingTheTopCreationBarDownMakesAFrame)
+{
+    set->SetMainPageNumber(0);
+    TUVAFrame* root = set->RootFrame();
+    auto* bar = root->findChild<QWidget*>(QStringLiteral("TopCreationBar"));
+    ASSERT_TRUE(bar);
+    ASSERT_TRUE(bar->isVisible());
+    // A short drag (not more than four bar widths) makes nothing.
+    QTest::mousePress(bar, Qt::LeftButton, Qt::NoModifier, QPoint(50, 5));
+    QTest::mouseMove(bar, QPoint(50, 35));
+    QTest::mouseRelease(bar, Qt::LeftButton, Qt::NoModifier, QPoint(50, 35));
+    Settle();
+    EXPECT_TRUE(root->IsLeaf());
+    QTest::mousePress(bar, Qt::LeftButton, Qt::NoModifier, QPoint(50, 5));
+    QTest::mouseMove(bar, QPoint(50, 105));
+    QTest::mouseRelease(bar, Qt::LeftButton, Qt::NoModifier, QPoint(50, 105));
+    Settle();
+    ASSERT_EQ(root->Children().size(), 2u);
+    EXPECT_NEAR(root->Children()[0]->height(), 100, 1);
+    EXPECT_TRUE(set->FramesModified());
+    // Read-only frame sets show no creation bars.
+    set->SetReadOnly(true);
+    EXPECT_FALSE(bar->isVisible());
+}
+
+} // namespace
+} // namespace quor

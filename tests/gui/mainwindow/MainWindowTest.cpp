@@ -2,6 +2,7 @@
 // typing kept across page changes, saves and reloads, and command routing.
 #include "mainwindow/MainWindowFixture.h"
 
+#include "model/HeaderLayout.h"
 #include "shell/navigation/LinkRouting.h"
 #include "textengine/TUVAParaAttributes.h"
 
@@ -210,6 +211,35 @@ TEST_F(MainWindowTest, EditAndPreviewShowTheirCommands)
     EXPECT_TRUE(m_window->Action("SolaLettura1")->isChecked());
     Trigger("SolaLettura1");
     EXPECT_TRUE(m_window->EditMode());
+}
+
+TEST_F(MainWindowTest, ProtectedHypertextOpensInPreviewAndAsksThePassword)
+{
+    {
+        TUVAset doc;
+        ASSERT_TRUE(doc.LoadFromFile(m_path));
+        header::SetU8(doc.Header(), header::kReadOnly, 1);
+        header::SetCounted(doc.Header(), header::kPassword, "secret");
+        doc.SetModified(true);
+        ASSERT_TRUE(doc.SaveToFile(m_path));
+    }
+    std::vector<std::optional<std::string>> answers = {std::string("wrong"), std::nullopt, std::string("secret")};
+    std::size_t asked = 0;
+    m_window->AskPassword = [&]() { return answers.at(asked++); };
+    m_window->OpenHypertext(m_path);
+    Settle();
+    EXPECT_FALSE(m_window->EditMode());
+    EXPECT_EQ(asked, 0u);   // opening never asks
+
+    Trigger("EditButton");
+    EXPECT_FALSE(m_window->EditMode());
+    EXPECT_EQ(m_messages.Texts().back(), "Password errata!");
+    Trigger("SolaLettura1");   // cancelled: no message, still preview
+    EXPECT_FALSE(m_window->EditMode());
+    EXPECT_EQ(m_messages.Messages().size(), 1u);
+    Trigger("SolaLettura1");
+    EXPECT_TRUE(m_window->EditMode());
+    EXPECT_EQ(asked, 3u);
 }
 
 TEST_F(MainWindowTest, CommandsCarryTheirShortcutsAndPendingOnesAreDisabled)

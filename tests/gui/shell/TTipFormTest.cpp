@@ -126,7 +126,12 @@ TEST(LocalizationTexts, EveryTextFitsItsWindow)
     SetAppSettings(nullptr);
     for (const auto& p : problems)
         ADD_FAILURE() << p;
-    EXPECT_EQ(TZuLanguagesStore::Windows(), (QStringList{"fabout", "tipform"}));
+    // Every text compiled in belongs to a window that registered itself, so none goes unchecked.
+    const QStringList texts = TZuLanguagesStore::Windows();
+    EXPECT_TRUE(texts.contains("tipform"));
+    EXPECT_TRUE(texts.contains("fabout"));
+    for (const QString& name : texts)
+        EXPECT_TRUE(LocalizedWindows::All().count(name)) << name.toStdString();
 }
 
 } // namespace

@@ -29,6 +29,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QInputDialog>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -107,6 +108,15 @@ TMainForm::TMainForm(QWidget* parent)
     m_timerNextAction.setSingleShot(true);
     m_timerNextAction.setInterval(300);
     connect(&m_timerNextAction, &QTimer::timeout, this, &TMainForm::NextActionTick);
+    AskPassword = [this]() -> std::optional<std::string> {
+        bool ok = false;
+        const QString text = QInputDialog::getText(this, QStringLiteral("Modo editor"),
+                                                   ScreenText("Introduci la password per l'edit"),
+                                                   QLineEdit::Password, QString(), &ok);
+        if (!ok)
+            return std::nullopt;
+        return Cp1252Text(text);
+    };
     ApplyOptions();
     SetEditMode(false);
     qApp->installEventFilter(this);
@@ -598,11 +608,14 @@ void TMainForm::closeEvent(QCloseEvent* event)
 
 void TMainForm::SetEditMode(bool edit)
 {
-    if (edit && mainUVAset.GetPassword() != "." && !mainUVAset.GetPassword().empty()) {
-        // Asking for the edit password needs the input box of a later build:
-        // protected hypertexts stay in preview.
-        m_messages->Error("Password errata!");
-        edit = false;
+    const std::string password = mainUVAset.GetPassword();
+    if (edit && password != "." && !password.empty()) {
+        const std::optional<std::string> answer = AskPassword ? AskPassword() : std::nullopt;
+        if (!answer || *answer != password) {
+            if (answer)
+                m_messages->Error("Password errata!");
+            edit = false;
+        }
     }
     m_editMode = edit;
     if (edit)

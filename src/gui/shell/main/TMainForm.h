@@ -19,7 +19,9 @@
 #include <QStringList>
 #include <QTimer>
 
+#include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
 class QAction;
@@ -68,6 +70,9 @@ public:
     // Programs the answer to file dialogs (tests): the next Open or Save-as
     // dialog returns this path without showing.
     void SetNextDialogPath(const QString& path) { m_nextDialogPath = path; }
+    // Asks for the edit password of a protected hypertext (an input box unless
+    // a test installs its own); nullopt when the author cancels.
+    std::function<std::optional<std::string>()> AskPassword;
 
     // --- documents ---
     // Opens by type; `askToSave` runs the save question first. Returns false when stopped.
