@@ -15,6 +15,7 @@
 
 #include <memory>
 #include <random>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -87,6 +88,23 @@ void BM_TypeIntoLongParagraph(benchmark::State& state)
     state.counters["paragraph_chars"] = box.At(para).Length();
 }
 BENCHMARK(BM_TypeIntoLongParagraph)->Arg(200)->Arg(2000)->Unit(benchmark::kMicrosecond);
+
+// The character surgery of a keystroke alone (no layout): inserting and
+// erasing one character in the middle of a 10,000-character paragraph.
+void BM_EditLongParagraphWithoutLayout(benchmark::State& state)
+{
+    const FixedMetrics metrics{7, 12, 4};
+    const ParagraphMeasurer measurer(metrics);
+    StyleTable styles;
+    auto par = MakeParagraph(styles, MakeTexts(10000, 20000, 11).front().substr(0, 10000), measurer);
+    TCharRec rec;
+    for (auto _ : state) {
+        par->InsertChars(5000, "x", std::span<const TCharRec>(&rec, 1));
+        benchmark::DoNotOptimize(par->EraseChars(5000, 5001));
+    }
+    state.SetItemsProcessed(state.iterations() * 2);
+}
+BENCHMARK(BM_EditLongParagraphWithoutLayout)->Unit(benchmark::kMicrosecond);
 
 // Re-laying out a whole page of 1 MB of measured text.
 void BM_LayOutPage1MB(benchmark::State& state)
