@@ -10,6 +10,7 @@ while [ $# -gt 0 ]; do
 done
 export CCACHE_DIR=${CCACHE_DIR:-$HOME/.cache/quor-ccache}
 export CCACHE_MAXSIZE=${CCACHE_MAXSIZE:-5G}
+export CCACHE_BASEDIR=${CCACHE_BASEDIR:-$(pwd)}   # cache hits across clones in other folders
 if [ ! -f "$dir/build.ninja" ]; then
   cmake -S . -B "$dir" -G Ninja "${opts[@]}" >/dev/null
 else
