@@ -82,6 +82,16 @@ public:
         m_pressed = false;
     }
 
+    // Forgets a press whose release the widget ignores (during a box update).
+    void Reset()
+    {
+        m_pressed = false;
+        m_selecting = false;
+        m_dragArmed = false;
+        m_dragging = false;
+        m_doubleClick = false;
+    }
+
     // Pointer shape and link under the pointer while no button is down.
     BoxHover Hover(int x, int y) const;
 

@@ -570,6 +570,13 @@ MarkupReader::BoxText MarkupReader::LoadBoxText(std::string_view header, MarkupC
     ReadParagraphs(text.paragraphs, headerCur, ParagraphKind::Header, box, opts);
     text.headerCount = text.paragraphs.size();
     ReadParagraphs(text.paragraphs, own, ParagraphKind::Own, box, opts);
+    if (text.paragraphs.size() == text.headerCount) {
+        // An empty own text still has one paragraph to type into: empty, style 0.
+        MarkupReadOptions plain = opts;
+        plain.styleMap = nullptr;
+        MarkupCursor empty{"<Z S0 >", 0};
+        ReadParagraphs(text.paragraphs, empty, ParagraphKind::Own, box, plain);
+    }
     const std::size_t beforeFooter = text.paragraphs.size();
     MarkupCursor footerCur{footer, 0};
     ReadParagraphs(text.paragraphs, footerCur, ParagraphKind::Footer, box, opts);

@@ -83,7 +83,9 @@ public:
 
     // The paragraphs of a box: the header text (kind Header, from its start), the
     // own text (kind Own, from the cursor's position) and the footer text (kind
-    // Footer, from its start), each read as ReadParagraphs does.
+    // Footer, from its start), each read as ReadParagraphs does. An own text
+    // that yields no paragraph gets one empty paragraph of style 0, so that a
+    // box always has a paragraph to type into.
     struct BoxText {
         ParagraphList paragraphs;
         std::size_t headerCount = 0;

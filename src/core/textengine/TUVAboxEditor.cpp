@@ -1,6 +1,8 @@
 // TUVAboxEditor.cpp: caret, selection and the text-changing commands.
 #include "textengine/TUVAboxEditor.h"
 
+#include "textengine/MarkupReader.h"
+#include "textengine/MarkupWriter.h"
 #include "textengine/ParagraphEdit.h"
 #include "textengine/TUVAParaAttributes.h"
 #include "textengine/TUVATextAttributes.h"
@@ -93,6 +95,26 @@ std::string TUVAboxEditor::SelectedText() const
         const int to = p == e.paragraph ? e.index : static_cast<int>(t.size());
         out.append(t, static_cast<std::size_t>(from), static_cast<std::size_t>(to - from));
     }
+    return out;
+}
+
+std::string TUVAboxEditor::SelectedMarkup(int* paragraphs) const
+{
+    if (paragraphs)
+        *paragraphs = 0;
+    if (!HasSelection())
+        return {};
+    const TCaretPos s = SelectionStart();
+    const TCaretPos e = SelectionEnd();
+    std::string out;
+    for (int p = s.paragraph; p <= e.paragraph; ++p) {
+        const TUVAparag& par = m_box.At(p);
+        const int from = p == s.paragraph ? s.index : 0;
+        const int to = p == e.paragraph ? e.index : par.Length();
+        MarkupWriter::WriteParagraph(par, out, mwWhole, to, from);
+    }
+    if (paragraphs)
+        *paragraphs = e.paragraph - s.paragraph + 1;
     return out;
 }
 
@@ -269,6 +291,13 @@ void TUVAboxEditor::SplitAt(int para, int index)
 {
     TUVAparag& par = m_box.At(para);
     const int oldEnd = par.bottomY + 1;
+    SplitUnlaid(para, index);
+    m_box.LayOutRange(para, para + 1, par.topY, oldEnd);
+}
+
+void TUVAboxEditor::SplitUnlaid(int para, int index)
+{
+    TUVAparag& par = m_box.At(para);
     const TMyFont typingFont = par.FontAt(index - 1);
     auto next = std::make_unique<TUVAparag>(par.Box(), par.Kind());
     next->Style() = par.Style();
@@ -279,7 +308,6 @@ void TUVAboxEditor::SplitAt(int para, int index)
     par.spellMarks.clear();
     auto& list = m_box.Paragraphs();
     list.insert(list.begin() + para + 1, std::move(next));
-    m_box.LayOutRange(para, para + 1, par.topY, oldEnd);
 }
 
 bool TUVAboxEditor::SplitParagraph()
@@ -522,6 +550,93 @@ void TUVAboxEditor::TextLoaded()
         SetCaret(0, 0);
     NotifySelectionChanged();
     NotifyRulerMoved();
+}
+
+bool TUVAboxEditor::InsertMarkup(std::string_view markup, std::string_view caption, const MarkupInsertion& where)
+{
+    if (m_changing || m_box.Count() == 0 || !m_box.IsOwn(m_caret.paragraph))
+        return false;
+    // Parse first: markup that holds no paragraph changes nothing.
+    MarkupReadOptions opts;
+    opts.styles = m_box.At(m_caret.paragraph).Style().Base().source;
+    opts.metrics = &m_box.Metrics();
+    opts.messages = m_messages;
+    opts.controls = where.controls;
+    opts.linkMap = where.linkMap;
+    opts.mode = 0;
+    ParagraphList inserted = MarkupReader::ReadAll(markup, opts);
+    if (inserted.empty())
+        return false;
+    EndRuns();
+    if (HasSelection() && !DeleteSelection())
+        return false;
+    EndRuns();
+    const int p = m_caret.paragraph;
+    const bool done = Change(Step(std::string(caption), UndoKind::Snapshot, p, p), [&] {
+        TUVAparag& target = m_box.At(p);
+        const int top = target.topY;
+        const int oldEnd = target.bottomY + 1;
+        const bool wasEmpty = target.Length() == 0;
+        const int count = static_cast<int>(inserted.size());
+        for (auto& par : inserted) {
+            par->SetBox(target.Box());
+            par->SetKind(target.Kind());
+        }
+        // Styles: the first inserted paragraph takes the caret paragraph's
+        // style, except that an empty caret paragraph takes a proper style
+        // (id above 1) of the inserted text.
+        if (wasEmpty && inserted.front()->Style().Base().id > 1)
+            target.Style() = inserted.front()->Style();
+
+        // first half (p), inserted paragraphs (p+1 .. p+count), second half.
+        SplitUnlaid(p, m_caret.index);
+        auto& list = m_box.Paragraphs();
+        list.insert(list.begin() + p + 1, std::make_move_iterator(inserted.begin()),
+                    std::make_move_iterator(inserted.end()));
+        for (int k = p + 1; k <= p + count; ++k)
+            m_box.Measurer().Remeasure(m_box.At(k));
+        int first = p + 1;
+        int last = p + count;
+        int second = last + 1;
+
+        if (m_box.At(first).IsTableParagraph()) {
+            if (m_box.At(p).Length() == 0) {
+                list.erase(list.begin() + p); // an empty first half goes
+                --first;
+                --last;
+                --second;
+            }
+        } else if (!m_box.At(p).IsTableParagraph()) {
+            JoinInto(p, first); // the first inserted paragraph continues the first half
+            --first;
+            --last;
+            --second;
+            first = p;
+            if (last < first)
+                last = first;
+        }
+        // The caret ends after the inserted text.
+        int caretPara = last;
+        int caretIndex = m_box.At(last).Length();
+        if (m_box.At(second).IsTableParagraph()) {
+            if (m_box.At(last).Length() == 0 && last > p) {
+                list.erase(list.begin() + last); // an empty last paragraph goes
+                --second;
+                caretPara = last - 1;
+                caretIndex = m_box.At(caretPara).Length();
+                last = caretPara;
+            }
+        } else if (!m_box.At(last).IsTableParagraph()) {
+            JoinInto(last, second); // the text after the caret continues the last inserted paragraph
+            second = last;
+        }
+        const int laidLast = std::max(second, last);
+        m_box.LayOutRange(p, laidLast, top, oldEnd);
+        SetCaret(caretPara, caretIndex);
+    });
+    if (done)
+        NotifySelectionChanged();
+    return done;
 }
 
 void TUVAboxEditor::SelectWord(int para, int index)

@@ -20,6 +20,8 @@ namespace quor {
 
 class TUVATextAttributes;
 class TUVAParaAttributes;
+class IControlRegistry;
+struct RefTranslation;
 
 // Who made the selection: keyboard and mouse selections can be extended with
 // Shift and a move; any other (double click, select all, a command) is replaced.
@@ -31,6 +33,17 @@ inline constexpr std::string_view kReplaceAcrossParagraphs =
     "Funzione non disponibile per parole non comprese interamente in un paragrafo.";
 // Shown when an object is to be inserted while the caret stands in no paragraph.
 inline constexpr std::string_view kInternalError = "err";
+// Undo captions of formatted insertions.
+inline constexpr std::string_view kDropInsertion = "Drop insertion";
+inline constexpr std::string_view kClipboardInsertion = "Clipboard insertion";
+
+// Where the objects and local links of inserted markup are found. Without a
+// registry an object tag reads as a plain space; `linkMap` translates local
+// link values (top byte 0x6F) of markup that comes from another text.
+struct MarkupInsertion {
+    IControlRegistry* controls = nullptr;
+    const RefTranslation* linkMap = nullptr;
+};
 
 class TUVAboxEditor {
 public:
@@ -57,6 +70,12 @@ public:
     void ClearSelection();
     // The selected characters, paragraphs joined with nothing between them.
     std::string SelectedText() const;
+    // The selection as markup (mode mwWhole), the form in which it is dragged
+    // and copied: the first paragraph from the selection start, the ones
+    // between whole, the last up to the selection end (a selection ending at a
+    // paragraph start gives an empty last paragraph, i.e. the break). Empty
+    // without a selection. `paragraphs` receives the number of paragraphs.
+    std::string SelectedMarkup(int* paragraphs = nullptr) const;
 
     // A navigation key. With Shift the selection is extended (exit codes are
     // dropped, so it never leaves the box); without, a shown selection only
@@ -75,6 +94,19 @@ public:
     bool Delete();
     // Replaces the selected characters position by position within one paragraph.
     bool ReplaceSelection(std::string_view text);
+
+    // Inserts formatted text (markup of one or more paragraphs) at the caret,
+    // replacing the selection (deleted first, as its own step). Records
+    // `caption` ("Drop insertion", "Clipboard insertion") before the change.
+    // The caret's paragraph is split and the inserted paragraphs go between the
+    // halves: the first joins the text before the caret and takes its
+    // paragraph style (unless that paragraph was empty and the inserted style
+    // id is above 1), the text after the caret joins the last inserted one;
+    // nothing is ever joined into a table's paragraph. Run fonts, links and the
+    // paragraph attributes of the other paragraphs are kept. The caret ends
+    // after the inserted text and the change is reported. False when nothing
+    // was inserted (empty markup, refused).
+    bool InsertMarkup(std::string_view markup, std::string_view caption, const MarkupInsertion& where = {});
 
     // Selects the word around character `index` of paragraph `para` (a double
     // click; see BoxNavigation::WordAt): the caret goes to the word's start and
@@ -131,6 +163,7 @@ private:
     bool BackspaceKey();
     bool DeleteKey();
     void SplitAt(int para, int index);
+    void SplitUnlaid(int para, int index); // as SplitAt, without laying out
     void JoinInto(int firstPara, int lastPara);
 
     TUVAboxModel& m_box;

@@ -11,8 +11,8 @@
 #include "textengine/QtFontMetrics.h"
 #include "textengine/TUVATextAttributes.h"
 #include "textengine/TUVAcursor.h"
+#include "textengine/SelectionStream.h"
 #include "textengine/WinColour.h"
-#include "textengine/WordSelection.h"
 
 #include <QAbstractScrollArea>
 #include <QApplication>
@@ -37,6 +37,47 @@ namespace {
 
 // Marks text dragged from a box; the value names the source box.
 constexpr const char* kBoxDragMime = "application/x-quor-box-text";
+
+QString SelectionMime()
+{
+    return QString::fromLatin1(kSelectionStreamMime.data(), static_cast<qsizetype>(kSelectionStreamMime.size()));
+}
+
+BoxMouseButton ToBoxButton(Qt::MouseButton b)
+{
+    if (b == Qt::RightButton)
+        return BoxMouseButton::Right;
+    return b == Qt::MiddleButton ? BoxMouseButton::Middle : BoxMouseButton::Left;
+}
+
+// Local link values (top byte 0x6F) that markup refers to, each mapped to
+// "no link": they index the link list of the text the markup came from.
+RefTranslation LocalLinksDropped(std::string_view markup)
+{
+    RefTranslation map;
+    for (std::size_t at = markup.find("<$"); at != std::string_view::npos; at = markup.find("<$", at + 2)) {
+        if (at + 10 >= markup.size())
+            break;
+        const std::string_view hex = markup.substr(at + 2, 8);
+        if (hex.substr(0, 2) != "6f" && hex.substr(0, 2) != "6F")
+            continue;
+        std::uint32_t value = 0;
+        bool ok = true;
+        for (char c : hex) {
+            const int d = c >= '0' && c <= '9' ? c - '0' : c >= 'a' && c <= 'f' ? c - 'a' + 10 : c >= 'A' && c <= 'F' ? c - 'A' + 10 : -1;
+            if (d < 0) {
+                ok = false;
+                break;
+            }
+            value = value * 16 + static_cast<std::uint32_t>(d);
+        }
+        if (!ok)
+            continue;
+        map.from.push_back(static_cast<std::int32_t>(value));
+        map.to.push_back(-1);
+    }
+    return map;
+}
 
 const QtFontMetrics& ScreenMetrics()
 {
@@ -64,9 +105,9 @@ void Hatch(QPainter& p, const QRect& r, const QPalette& pal)
 
 TUVAbox::TUVAbox(QWidget* parent, const QtFontMetrics* metrics)
     : TDragCustomControl(parent), m_metrics(metrics ? *metrics : ScreenMetrics()), m_model(m_metrics),
-      m_editor(std::make_unique<TUVAboxEditor>(m_model)), m_caret(new TUVAcursor(this)),
-      m_dropCaret(new TUVAcursor(this))
+      m_caret(new TUVAcursor(this)), m_dropCaret(new TUVAcursor(this))
 {
+    MakeEditor();
     m_model.SetView(this);
     m_caret->OnTick = [this] { CaretTicked(); };
     setAcceptDrops(true);
@@ -85,9 +126,17 @@ void TUVAbox::SetUndo(IUndoRecorder* undo, IMessages* messages)
     m_undo = undo;
     m_messages = messages;
     const TCaretPos caret = m_editor->Caret();
-    m_editor = std::make_unique<TUVAboxEditor>(m_model, undo, messages);
+    MakeEditor();
     if (m_model.Count() > 0)
         m_editor->SetCaret(caret.paragraph, caret.index);
+}
+
+void TUVAbox::MakeEditor()
+{
+    m_mouse.reset();
+    m_editor = std::make_unique<TUVAboxEditor>(m_model, m_undo, m_messages);
+    m_mouse = std::make_unique<BoxMouse>(*m_editor);
+    m_mouse->SetLinkKinds([this](int link) { return m_host ? m_host->LinkKind(link) : -1; });
 }
 
 void TUVAbox::LoadText(std::string_view own, const IStyleSource* styles, std::string_view header,
@@ -100,24 +149,13 @@ void TUVAbox::LoadText(std::string_view own, const IStyleSource* styles, std::st
     opts.mode = 1;
     MarkupCursor cursor{own, 0};
     MarkupReader::BoxText text = MarkupReader::LoadBoxText(header, cursor, footer, this, opts);
-    auto headerCount = static_cast<int>(text.headerCount);
-    auto footerCount = static_cast<int>(text.footerCount);
-    const int ownCount = static_cast<int>(text.paragraphs.size()) - headerCount - footerCount;
-    if (ownCount <= 0) {
-        // An empty text still has one paragraph to type into.
-        auto par = std::make_unique<TUVAparag>(nullptr, ParagraphKind::Own);
-        par->SetBox(this);
-        par->Style() = TUVAParaStyle(StyleBase{styles, 0});
-        m_model.Measurer().Remeasure(*par);
-        text.paragraphs.insert(text.paragraphs.begin() + headerCount, std::move(par));
-    }
-    m_model.SetParagraphs(std::move(text.paragraphs), headerCount, footerCount);
-    m_editor = std::make_unique<TUVAboxEditor>(m_model, m_undo, m_messages);
+    m_model.SetParagraphs(std::move(text.paragraphs), static_cast<int>(text.headerCount),
+                          static_cast<int>(text.footerCount));
+    m_mouse->Reset();
     ResizeToContent();
+    m_editor->TextLoaded();
     UpdateCaretRect();
     update();
-    ReportSelection();
-    ReportRuler();
 }
 
 std::string TUVAbox::SaveText() const
@@ -140,7 +178,7 @@ void TUVAbox::SetTextWidth(int width)
     ScrollCaretIntoView();
     m_scrollTicks = 3;
     if (hasFocus())
-        ReportRuler();
+        m_editor->NotifyRulerMoved();
 }
 
 void TUVAbox::SetRequestedHeight(int height)
@@ -172,8 +210,8 @@ void TUVAbox::Refresh()
     UpdateCaretRect();
     update();
     if (hasFocus()) {
-        ReportSelection();
-        ReportRuler();
+        m_editor->NotifySelectionChanged();
+        m_editor->NotifyRulerMoved();
     }
 }
 
@@ -185,27 +223,18 @@ void TUVAbox::ChangeStyleBits(std::uint8_t setBits, std::uint8_t clearBits)
 
 int TUVAbox::LinkAt(const TCaretPos& pos) const
 {
-    if (pos.paragraph < 0 || pos.paragraph >= m_model.Count())
-        return -1;
-    const TUVAparag& par = m_model.At(pos.paragraph);
-    if (par.Length() == 0)
-        return -1;
-    const int i = std::clamp(pos.index >= par.Length() ? par.Length() - 1 : pos.index, 0, par.Length() - 1);
-    const EmbeddedObject* obj = par.ObjectAt(i);
-    if (obj && obj->kind == kObjectKindTable)
-        return -1;
-    return par.Records()[static_cast<std::size_t>(i)].link;
+    return m_model.LinkAt(pos.paragraph, pos.index);
 }
 
 // ---- reports ----
 
-void TUVAbox::ReportSelection()
+void TUVAbox::SelectionChanged()
 {
     if (m_host)
         m_host->SelectionChanged(this);
 }
 
-void TUVAbox::ReportRuler()
+void TUVAbox::RulerPosChanged()
 {
     if (m_host)
         m_host->RulerPosChanged(this);
@@ -306,11 +335,7 @@ void TUVAbox::ScrollRangesChanged(int, int)
 
 bool TUVAbox::InSelection(const TCaretPos& pos) const
 {
-    if (!m_editor->HasSelection())
-        return false;
-    const TCaretPos s = m_editor->SelectionStart();
-    const TCaretPos e = m_editor->SelectionEnd();
-    return !pos.Before(s) && pos.Before(e);
+    return m_mouse->InSelection(pos);
 }
 
 TCaretPos TUVAbox::HitOwn(const QPoint& p) const
@@ -570,9 +595,7 @@ void TUVAbox::keyPressEvent(QKeyEvent* event)
         const bool shift = mods.testFlag(Qt::ShiftModifier);
         const int code = m_editor->Move(nav, mods.testFlag(Qt::ControlModifier), shift);
         AfterEdit();
-        if (code == kExitNone)
-            ReportSelection();
-        else if (m_host)
+        if (code != kExitNone && m_host)
             m_host->CaretExit(this, code);
         return;
     }
@@ -581,22 +604,16 @@ void TUVAbox::keyPressEvent(QKeyEvent* event)
     case Qt::Key_Backspace:
     case Qt::Key_Delete: {
         if (key == Qt::Key_Delete && mods == Qt::ShiftModifier) {
-            // Cut: the selection goes to the clipboard, then out of the text.
-            if (!m_editor->HasSelection())
-                return;
-            QApplication::clipboard()->setText(ToQString(m_editor->SelectedText()));
-            m_editor->DeleteSelection();
-            AfterEdit();
-            ReportSelection();
+            CutToClipboard();
             return;
         }
         if (mods != Qt::NoModifier)
             return;
-        const bool opensRun = !m_editor->DeletionRunOpen() || m_editor->HasSelection();
-        const bool done = key == Qt::Key_Backspace ? m_editor->Backspace() : m_editor->Delete();
+        if (key == Qt::Key_Backspace)
+            m_editor->Backspace();
+        else
+            m_editor->Delete();
         AfterEdit();
-        if (done && opensRun)
-            ReportSelection();
         return;
     }
     case Qt::Key_Return:
@@ -605,7 +622,6 @@ void TUVAbox::keyPressEvent(QKeyEvent* event)
             return;
         m_editor->SplitParagraph();
         AfterEdit();
-        ReportSelection();
         return;
     case Qt::Key_F9: {
         if (mods != Qt::NoModifier)
@@ -633,12 +649,8 @@ void TUVAbox::keyPressEvent(QKeyEvent* event)
         const unsigned char c = UnicodeToCp1252(u, 0);
         if (c < 32)
             continue; // no such character in the document's code page
-        const bool first = !m_editor->TypingRunOpen();
-        if (m_editor->TypeChar(static_cast<char>(c))) {
+        if (m_editor->TypeChar(static_cast<char>(c)))
             typed = true;
-            if (first)
-                ReportSelection();
-        }
     }
     if (typed)
         AfterEdit();
@@ -646,94 +658,84 @@ void TUVAbox::keyPressEvent(QKeyEvent* event)
 
 // ---- mouse ----
 
+void TUVAbox::SyncMouseModes()
+{
+    m_mouse->SetModes(ReadOnly(), Inactive(), m_model.InTable());
+}
+
+void TUVAbox::CarryOut(const BoxMouseResult& result, const QPoint& globalPos)
+{
+    if (result.reportClick && m_host)
+        m_host->Clicked(this);
+    switch (result.action) {
+    case BoxMouseAction::None:
+        break;
+    case BoxMouseAction::StartDrag:
+        StartTextDrag();
+        return;
+    case BoxMouseAction::FollowLink:
+        FollowLink(result.link);
+        return;
+    case BoxMouseAction::PopupGenLink:
+    case BoxMouseAction::PopupSpecLink:
+    case BoxMouseAction::PopupSpelling:
+    case BoxMouseAction::PopupOwn:
+    case BoxMouseAction::PopupInactive: {
+        BoxPopup popup = BoxPopup::Own;
+        if (result.action == BoxMouseAction::PopupGenLink)
+            popup = BoxPopup::GenericLink;
+        else if (result.action == BoxMouseAction::PopupSpecLink)
+            popup = BoxPopup::SpecialLink;
+        else if (result.action == BoxMouseAction::PopupSpelling)
+            popup = BoxPopup::Spelling;
+        else if (result.action == BoxMouseAction::PopupInactive)
+            popup = BoxPopup::Inactive;
+        if (m_host)
+            m_host->Popup(this, popup, globalPos);
+        break;
+    }
+    }
+    if (result.rememberBox && m_host)
+        m_host->RememberBox(this);
+}
+
 void TUVAbox::mousePressEvent(QMouseEvent* event)
 {
     event->accept();
     if (Updating() || m_model.Count() == 0)
         return;
     const QPoint p = event->position().toPoint();
-    const TCaretPos pos = HitOwn(p);
-    if (pos.paragraph < 0)
+    if (HitOwn(p).paragraph < 0)
         return; // no own text to put a caret in
-    m_pressed = true;
-    m_notMoved = true;
-    m_mouseSelecting = false;
-    m_dragArmed = false;
-    m_doubleClick = false;
-    m_button = event->button();
-    m_pressPoint = p;
-    m_pressPos = pos;
+    SyncMouseModes();
+    const BoxMouseResult result = m_mouse->Press(p.x(), p.y(), ToBoxButton(event->button()));
     setFocus(Qt::MouseFocusReason);
     m_caret->Solid();
-
-    if (EditMode() && InSelection(pos)) {
-        m_dragArmed = true; // any button: a drag of the selection may follow
-        return;
-    }
-    if (m_button == Qt::RightButton) {
-        if (ReadOnly() && m_host)
-            m_host->Clicked(this);
-        return; // the selection stays for the context menu
-    }
-    const TCaretPos full = m_model.HitTest(p.x(), p.y(), HitScope::Full);
-    const bool fixed = EditMode() ? !m_model.IsOwn(full.paragraph) : false;
-    if (!fixed && !(Inactive() && !ReadOnly())) {
-        m_editor->SetCaret(pos.paragraph, pos.index, pos.line);
-        UpdateCaretRect();
-        update();
-    }
-    if (ReadOnly() && m_host)
-        m_host->Clicked(this);
+    UpdateCaretRect();
+    update();
+    CarryOut(result, event->globalPosition().toPoint());
 }
 
 void TUVAbox::mouseMoveEvent(QMouseEvent* event)
 {
     event->accept();
     const QPoint p = event->position().toPoint();
-    if (!m_pressed) {
+    if (!m_mouse->Pressed()) {
         UpdateHover(p);
         return;
     }
-    if (Updating() || m_doubleClick)
+    if (Updating())
         return;
-    if (m_notMoved) {
-        if (std::abs(p.x() - m_pressPoint.x()) <= 4 && std::abs(p.y() - m_pressPoint.y()) <= 4)
-            return;
-        m_notMoved = false;
-        if (m_dragArmed) {
-            StartTextDrag();
-            return;
-        }
-        if (Inactive() && !ReadOnly())
-            return;
-        const TCaretPos hit = HitOwn(p);
-        if (hit.paragraph < 0)
-            return;
-        TCaretPos anchor = m_pressPos;
-        // Indexes are compared without regard to the paragraph.
-        if (hit.index > m_pressPos.index)
-            anchor.index = std::min(anchor.index + 1, m_model.At(anchor.paragraph).Length());
-        m_mouseAnchor = anchor;
-        m_mouseSelecting = true;
-        m_editor->EndRuns();
-        m_editor->Select(anchor.paragraph, anchor.index, hit.paragraph, hit.index, SelectionOrigin::Mouse);
+    SyncMouseModes();
+    const bool wasSelecting = m_mouse->Selecting();
+    const BoxMouseResult result = m_mouse->Move(p.x(), p.y());
+    if (m_mouse->Selecting()) {
         UpdateCaretRect();
-        update();
-        ReportSelection();
-        if (ReadOnly() && m_host)
-            m_host->RememberBox(this);
-        return;
-    }
-    if (m_mouseSelecting) {
-        const TCaretPos hit = HitOwn(p);
-        if (hit.paragraph < 0)
-            return;
-        m_editor->Select(m_mouseAnchor.paragraph, m_mouseAnchor.index, hit.paragraph, hit.index,
-                         SelectionOrigin::Mouse);
-        UpdateCaretRect();
-        ScrollCaretIntoView();
+        if (wasSelecting)
+            ScrollCaretIntoView();
         update();
     }
+    CarryOut(result, event->globalPosition().toPoint());
 }
 
 void TUVAbox::mouseDoubleClickEvent(QMouseEvent* event)
@@ -742,105 +744,39 @@ void TUVAbox::mouseDoubleClickEvent(QMouseEvent* event)
     if (Updating())
         return;
     // The double click acts at the release of its second press.
-    m_pressed = true;
-    m_notMoved = true;
-    m_doubleClick = true;
-    m_button = event->button();
-    m_pressPoint = event->position().toPoint();
+    const QPoint p = event->position().toPoint();
+    SyncMouseModes();
+    m_mouse->DoubleClickPress(p.x(), p.y(), ToBoxButton(event->button()));
 }
 
 void TUVAbox::mouseReleaseEvent(QMouseEvent* event)
 {
     event->accept();
-    const bool wasPressed = m_pressed;
-    m_pressed = false;
-    if (!wasPressed || Updating() || m_dragging || m_model.Count() == 0)
+    if (Updating()) {
+        m_mouse->Reset();
         return;
+    }
     const QPoint p = event->position().toPoint();
-    const Qt::MouseButton button = event->button();
-
-    if (m_doubleClick) {
-        m_doubleClick = false;
-        const TCaretPos pos = HitOwn(p);
-        if (pos.paragraph < 0)
-            return;
-        const int link = LinkAt(pos);
-        if (link != -1 && !m_editor->HasSelection()) {
-            FollowLink(link);
-            return;
-        }
-        if (Inactive() && !ReadOnly())
-            return;
-        const WordRange w = WordSelection::WordAt(m_model, pos.paragraph, pos.index);
-        m_editor->EndRuns();
-        m_editor->Select(w.endParagraph, w.endIndex, w.startParagraph, w.startIndex, SelectionOrigin::Other);
-        AfterEdit();
-        ReportSelection();
-        return;
-    }
-
-    const bool plainClick = m_notMoved && !m_mouseSelecting;
-    m_mouseSelecting = false;
-    m_dragArmed = false;
-    const TCaretPos full = m_model.HitTest(p.x(), p.y(), HitScope::Full);
-    if (plainClick && EditMode() && (button == Qt::LeftButton || button == Qt::MiddleButton)) {
-        if (m_model.IsOwn(full.paragraph)) {
-            const TCaretPos pos = HitOwn(p);
-            m_editor->SetCaret(pos.paragraph, pos.index, pos.line);
-        }
-    } else if (plainClick && (ReadOnly() || Inactive() || button == Qt::RightButton)) {
-        const int link = m_editor->HasSelection() ? -1 : LinkAt(full);
-        if (link != -1) {
-            const int kind = m_host ? m_host->LinkKind(link) : -1;
-            if (ReadOnly() || (kind != 3 && kind != 10)) {
-                FollowLink(link);
-                return;
-            }
-            if (m_host)
-                m_host->Popup(this, kind == 3 ? BoxPopup::GenericLink : BoxPopup::SpecialLink, event->globalPosition().toPoint());
-            return;
-        }
-        if (ReadOnly() && m_host)
-            m_host->Clicked(this);
-        BoxPopup popup = BoxPopup::Own;
-        const TUVAparag* par = full.paragraph >= 0 && full.paragraph < m_model.Count() ? &m_model.At(full.paragraph) : nullptr;
-        if (par && full.index < static_cast<int>(par->spellMarks.size()) &&
-            par->spellMarks[static_cast<std::size_t>(full.index)] == '!')
-            popup = BoxPopup::Spelling;
-        else if (!m_model.IsOwn(full.paragraph) || (Inactive() && !ReadOnly()))
-            popup = BoxPopup::Inactive;
-        if (m_host && !m_model.InTable())
-            m_host->Popup(this, popup, event->globalPosition().toPoint());
-    }
-
-    m_editor->EndRuns();
+    SyncMouseModes();
+    const BoxMouseResult result = m_mouse->Release(p.x(), p.y(), ToBoxButton(event->button()));
     AfterEdit();
-    if (!(Inactive() && !ReadOnly()))
-        ReportSelection();
-    if (ReadOnly() && m_host)
-        m_host->RememberBox(this);
+    CarryOut(result, event->globalPosition().toPoint());
 }
 
 void TUVAbox::UpdateHover(const QPoint& p)
 {
     if (m_model.Count() == 0)
         return;
-    const TCaretPos full = m_model.HitTest(p.x(), p.y(), HitScope::Full);
-    const bool own = m_model.IsOwn(full.paragraph);
-    const int link = LinkAt(full);
-    if (link != -1) {
-        setCursor(ReadOnly() || !own ? Qt::PointingHandCursor : Qt::PointingHandCursor);
-        const QString hint = m_host ? m_host->LinkDescription(link) : QString();
-        setToolTip(hint);
-        return;
+    SyncMouseModes();
+    const BoxHover hover = m_mouse->Hover(p.x(), p.y());
+    setToolTip(hover.link != -1 && m_host ? m_host->LinkDescription(hover.link) : QString());
+    switch (hover.cursor) {
+    case BoxCursor::Text: setCursor(Qt::IBeamCursor); break;
+    case BoxCursor::Arrow: setCursor(Qt::ArrowCursor); break;
+    case BoxCursor::Link:
+    case BoxCursor::LinkBrowse: setCursor(Qt::PointingHandCursor); break;
+    case BoxCursor::Drag: setCursor(Qt::DragMoveCursor); break;
     }
-    setToolTip(QString());
-    if (EditMode() && InSelection(full))
-        setCursor(Qt::DragMoveCursor);
-    else if (ReadOnly() || !own)
-        setCursor(Qt::ArrowCursor);
-    else
-        setCursor(Qt::IBeamCursor);
 }
 
 // ---- focus and size ----
@@ -851,7 +787,7 @@ void TUVAbox::focusInEvent(QFocusEvent* event)
     UpdateCaretRect();
     if (EditMode() || ReadOnly())
         m_caret->Start();
-    ReportRuler();
+    m_editor->NotifyRulerMoved();
 }
 
 void TUVAbox::focusOutEvent(QFocusEvent* event)
@@ -887,24 +823,91 @@ bool TUVAbox::eventFilter(QObject* watched, QEvent* event)
     return TDragCustomControl::eventFilter(watched, event);
 }
 
-// ---- drag and drop ----
+// ---- clipboard, drag and drop ----
 
-void TUVAbox::StartTextDrag()
+QMimeData* TUVAbox::SelectionMimeData() const
+{
+    auto* mime = new QMimeData;
+    int paragraphs = 0;
+    const std::string markup = m_editor->SelectedMarkup(&paragraphs);
+    const std::vector<std::uint8_t> stream = SelectionStream::Write(markup, paragraphs);
+    mime->setData(SelectionMime(),
+                  QByteArray(reinterpret_cast<const char*>(stream.data()), static_cast<qsizetype>(stream.size())));
+    mime->setText(ToQString(m_editor->SelectedText()));
+    return mime;
+}
+
+void TUVAbox::CopyToClipboard()
 {
     if (!m_editor->HasSelection())
         return;
+    QApplication::clipboard()->setMimeData(SelectionMimeData());
+    m_editor->NotifySelectionChanged();
+}
+
+void TUVAbox::CutToClipboard()
+{
+    if (!EditMode() || !m_editor->HasSelection())
+        return;
+    QApplication::clipboard()->setMimeData(SelectionMimeData());
+    m_editor->DeleteSelection();
+    AfterEdit();
+    m_editor->NotifySelectionChanged();
+}
+
+bool TUVAbox::PasteFromClipboard()
+{
+    if (!EditMode() || Updating())
+        return false;
+    const QMimeData* mime = QApplication::clipboard()->mimeData();
+    if (!mime)
+        return false;
+    // What another box put there may come from another text.
+    const bool done = InsertData(mime, kClipboardInsertion, false);
+    AfterEdit();
+    return done;
+}
+
+bool TUVAbox::InsertData(const QMimeData* mime, std::string_view caption, bool localLinksKept)
+{
+    if (mime->hasFormat(SelectionMime())) {
+        const QByteArray bytes = mime->data(SelectionMime());
+        const auto stream = SelectionStream::Read(
+            std::span<const std::uint8_t>(reinterpret_cast<const std::uint8_t*>(bytes.constData()),
+                                          static_cast<std::size_t>(bytes.size())));
+        if (stream) {
+            const RefTranslation dropped = LocalLinksDropped(stream->markup);
+            MarkupInsertion where;
+            if (!localLinksKept)
+                where.linkMap = &dropped;
+            return m_editor->InsertMarkup(stream->markup, caption, where);
+        }
+    }
+    if (!mime->hasText())
+        return false;
+    // Plain text from other programs goes in as typed text, line breaks dropped.
+    const std::string text = Utf8ToCp1252(mime->text().toStdString());
+    bool typed = false;
+    for (char c : text)
+        typed = m_editor->TypeChar(c) || typed;
+    m_editor->EndRuns();
+    return typed;
+}
+
+void TUVAbox::StartTextDrag()
+{
+    if (!m_editor->HasSelection()) {
+        m_mouse->DragEnded();
+        return;
+    }
     const bool copy = QApplication::keyboardModifiers().testFlag(Qt::ControlModifier);
-    auto* mime = new QMimeData;
-    mime->setText(ToQString(m_editor->SelectedText()));
+    QMimeData* mime = SelectionMimeData();
     mime->setData(kBoxDragMime, QByteArray::number(reinterpret_cast<quintptr>(this)));
     auto* drag = new QDrag(this);
     drag->setMimeData(mime);
-    m_dragging = true;
-    m_pressed = false;
     // The target does the insertion and, for a move, the deletion here.
     drag->exec(Qt::CopyAction | Qt::MoveAction, copy ? Qt::CopyAction : Qt::MoveAction);
-    m_dragging = false;
-    m_dragArmed = false;
+    m_mouse->DragEnded();
     m_dropCaret->ShowSteady(false);
 }
 
@@ -932,7 +935,8 @@ void TUVAbox::MoveDropCaret(const QPoint& p)
 void TUVAbox::dragEnterEvent(QDragEnterEvent* event)
 {
     const QMimeData* mime = event->mimeData();
-    if (mime->hasUrls() || (mime->hasFormat(kBoxDragMime) && EditMode() && !m_model.InTable())) {
+    const bool text = mime->hasFormat(kBoxDragMime) || mime->hasFormat(SelectionMime()) || mime->hasText();
+    if (mime->hasUrls() || (text && EditMode() && !m_model.InTable())) {
         event->acceptProposedAction();
         return;
     }
@@ -941,7 +945,7 @@ void TUVAbox::dragEnterEvent(QDragEnterEvent* event)
 
 void TUVAbox::dragMoveEvent(QDragMoveEvent* event)
 {
-    if (event->mimeData()->hasFormat(kBoxDragMime)) {
+    if (!event->mimeData()->hasUrls()) {
         const QPoint p = event->position().toPoint();
         const TCaretPos pos = HitOwn(p);
         const bool self = event->source() == this;
@@ -992,14 +996,18 @@ void TUVAbox::dropEvent(QDropEvent* event)
         event->acceptProposedAction();
         return;
     }
-    if (!mime->hasFormat(kBoxDragMime) || !EditMode())
+    if (!EditMode() || m_model.InTable())
         return;
     auto* source = qobject_cast<TUVAbox*>(event->source());
+    if (source && !source->m_editor->HasSelection())
+        source = nullptr;
     const TCaretPos target = HitOwn(p);
-    if (source == this && InSelection(target))
+    if (target.paragraph < 0)
         return;
-    bool move = event->dropAction() == Qt::MoveAction;
-    if (source && source->m_button == Qt::RightButton) {
+    if (source == this && InSelection(target))
+        return; // a drop inside the dragged text does nothing
+    bool move = source && event->dropAction() == Qt::MoveAction;
+    if (source && source->m_mouse->Button() == BoxMouseButton::Right) {
         QMenu menu;
         QAction* moveItem = menu.addAction(tr("&Move"));
         QAction* copyItem = menu.addAction(tr("&Copy"));
@@ -1010,13 +1018,13 @@ void TUVAbox::dropEvent(QDropEvent* event)
             return;
         move = chosen == moveItem;
     }
-    const std::string text = source ? source->Editor().SelectedText() : Utf8ToCp1252(mime->text().toStdString());
     int para = target.paragraph;
     int index = target.index;
-    if (move && source) {
+    if (move) {
         const TCaretPos s = source->Editor().SelectionStart();
         const TCaretPos e = source->Editor().SelectionEnd();
-        source->Editor().DeleteSelection();
+        if (!source->Editor().DeleteSelection())
+            return;
         source->AfterEdit();
         if (source == this && !target.Before(e)) {
             // The drop point lay after the removed text: it moves back with it.
@@ -1029,11 +1037,9 @@ void TUVAbox::dropEvent(QDropEvent* event)
         }
     }
     m_editor->SetCaret(para, index);
-    for (char c : text)
-        m_editor->TypeChar(c);
-    m_editor->EndRuns();
+    // Local links mean the same only within the one text they came from.
+    InsertData(mime, kDropInsertion, source == this);
     AfterEdit();
-    ReportSelection();
     event->setDropAction(move ? Qt::MoveAction : Qt::CopyAction);
     event->accept();
 }

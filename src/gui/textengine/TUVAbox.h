@@ -7,6 +7,7 @@
 #pragma once
 
 #include "composition/TDragCustomControl.h"
+#include "textengine/BoxMouse.h"
 #include "textengine/ITextBoxHost.h"
 #include "textengine/TUVAboxEditor.h"
 #include "textengine/TUVAboxModel.h"
@@ -18,6 +19,7 @@
 #include <string>
 #include <string_view>
 
+class QMimeData;
 class QPainter;
 class QAbstractScrollArea;
 
@@ -47,7 +49,8 @@ public:
     void SetUndo(IUndoRecorder* undo, IMessages* messages);
 
     // Loads the box's texts from markup and lays it out; the caret goes to the
-    // start of the own text. Reports a selection and a ruler change.
+    // start of the own text (an empty own text gets one empty paragraph).
+    // Reports a selection and a ruler change.
     void LoadText(std::string_view own, const IStyleSource* styles, std::string_view header = {},
                   std::string_view footer = {});
     // The own text as stored (markup followed by a NUL).
@@ -76,6 +79,15 @@ public:
 
     // Character attribute commands (the selection, or the pending attributes).
     void ChangeStyleBits(std::uint8_t setBits, std::uint8_t clearBits);
+
+    // Clipboard: the selection goes as its private stream (formatted) and as
+    // plain text; a paste prefers the stream ("Clipboard insertion") and
+    // takes plain text from other programs as typed text.
+    void CopyToClipboard();
+    void CutToClipboard();
+    bool PasteFromClipboard();
+    // The selection as the platform carries it in drags and on the clipboard.
+    QMimeData* SelectionMimeData() const;
 
     // Link value of the character at a position (the last character at the
     // paragraph end; -1 for none; a table is never a link).
@@ -113,9 +125,17 @@ private:
     void InvalidateBand(int top, int bottom) override;
     void ParagraphsShifted(int from) override;
     void ScrollRangesChanged(int horizontal, int vertical) override;
+    void SelectionChanged() override;
+    void RulerPosChanged() override;
 
-    void ReportSelection();
-    void ReportRuler();
+    void MakeEditor();
+    void SyncMouseModes();
+    // Carries out what the mouse logic asks for after an event.
+    void CarryOut(const BoxMouseResult& result, const QPoint& globalPos);
+    // Inserts dropped or pasted data at the caret: the private stream keeps
+    // the formatting; plain text is typed. `localLinksKept` is false when the
+    // data comes from another text, whose local links mean nothing here.
+    bool InsertData(const QMimeData* mime, std::string_view caption, bool localLinksKept);
     void AfterEdit();
     void FollowLink(int link);
     QAbstractScrollArea* OwnerFrame() const;
@@ -134,6 +154,7 @@ private:
     const QtFontMetrics& m_metrics;
     TUVAboxModel m_model;
     std::unique_ptr<TUVAboxEditor> m_editor;
+    std::unique_ptr<BoxMouse> m_mouse;
     ITextBoxHost* m_host = nullptr;
     IUndoRecorder* m_undo = nullptr;
     IMessages* m_messages = nullptr;
@@ -148,17 +169,6 @@ private:
     int m_updateCount = 0;
     int m_scrollTicks = 0;
 
-    // Mouse state.
-    bool m_pressed = false;
-    bool m_notMoved = false;
-    bool m_mouseSelecting = false;
-    bool m_dragArmed = false;
-    bool m_dragging = false;
-    bool m_doubleClick = false;
-    Qt::MouseButton m_button = Qt::NoButton;
-    QPoint m_pressPoint;
-    TCaretPos m_pressPos;
-    TCaretPos m_mouseAnchor;
     QPointer<QAbstractScrollArea> m_watchedFrame;
 };
 

@@ -204,6 +204,22 @@ TEST(FrameSetHtml, WritesFramesetsAndFramesAsStored)
     EXPECT_EQ(pages, (std::vector<std::int32_t>{3, 4, 5}));
 }
 
+TEST(FrameSetHtml, LeavesOutFramesWhosePageHasNoFile)
+{
+    const auto tree = SampleTree();
+    std::vector<std::int32_t> pages;
+    const std::string html = tree->FrameSetHtml(
+        [](std::int32_t p) { return p == 4 ? std::string() : "pg" + std::to_string(p) + ".htm"; }, &pages);
+    EXPECT_EQ(html,
+              "<FRAMESET ROWS=30%,* BORDER=3 FRAMESPACING=3 >\r\n"
+              "<FRAME NAME=\"Frame00000B\" SRC=\"pg3.htm\" SCROLLING=auto >\r\n"
+              "<FRAMESET COLS=120,* BORDER=3 FRAMESPACING=3 >\r\n"
+              "<FRAME NAME=\"Frame00000E\" SRC=\"pg5.htm\" SCROLLING=auto NORESIZE>\r\n"
+              "</FRAMESET>\r\n"
+              "</FRAMESET>\r\n");
+    EXPECT_EQ(pages, (std::vector<std::int32_t>{3, 5}));
+}
+
 TEST(FrameSetHtml, WithoutConverterNamesPagesByReferenceAndEscapesNames)
 {
     TNonVisCornice leaf;

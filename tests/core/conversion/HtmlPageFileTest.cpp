@@ -146,6 +146,20 @@ TEST_F(HtmlPageFileTest, FrameSetPageAndItsFrameDocuments)
     EXPECT_EQ(frameDocuments[0], top);
     // The frame document of the master page itself has no frame set.
     EXPECT_EQ(PageFile(master, kFrameDocument).find("FRAMESET"), std::string::npos);
+
+    // A frame whose page was deleted is left out of the frame set, never
+    // written with an empty source.
+    top->Clear();
+    frameDocuments.Clear();
+    const std::string without = PageFile(master);
+    EXPECT_NE(without.find("<FRAMESET ROWS=30%,* BORDER=4 FRAMESPACING=4 >\r\n"
+                           "<FRAME NAME=\"main\" SRC=\"ab-000002.html\" SCROLLING=no FRAMEBORDER=no >\r\n"
+                           "</FRAMESET>\r\n"),
+              std::string::npos)
+        << without;
+    EXPECT_EQ(without.find("SRC=\"\""), std::string::npos) << without;
+    ASSERT_EQ(frameDocuments.Size(), 1u);
+    EXPECT_EQ(frameDocuments[0], main);
 }
 
 TEST_F(HtmlPageFileTest, RedirectPageForAnAlternativeName)

@@ -172,10 +172,14 @@ TEST_F(MarkupTest, BoxTextLoadsHeaderOwnAndFooterAndSavesOnlyItsOwn)
               own.substr(4));
 
     MarkupCursor none{std::string_view(), 0};
+    // An empty own text still gets one empty own paragraph of style 0.
     text = MarkupReader::LoadBoxText("", none, "<Z S0 >f", nullptr, m_opts);
-    ASSERT_EQ(text.paragraphs.size(), 1u);
+    ASSERT_EQ(text.paragraphs.size(), 2u);
     EXPECT_EQ(text.footerCount, 1u);
-    EXPECT_EQ(text.paragraphs[0]->Kind(), ParagraphKind::Footer);
+    EXPECT_EQ(text.paragraphs[0]->Kind(), ParagraphKind::Own);
+    EXPECT_EQ(text.paragraphs[0]->Text(), "");
+    EXPECT_EQ(text.paragraphs[0]->Style().Base().id, 0);
+    EXPECT_EQ(text.paragraphs[1]->Kind(), ParagraphKind::Footer);
 }
 
 TEST_F(MarkupTest, ANulInTheTextIsNotWritten)

@@ -255,7 +255,7 @@ TEST_F(MainWindowTest, CommandsCarryTheirShortcutsAndPendingOnesAreDisabled)
         ASSERT_TRUE(a) << name;
         EXPECT_EQ(a->shortcut(), QKeySequence(QString::fromLatin1(key))) << name;
     }
-    for (const char* pending : {"FilePrintItem", "Cerca1", "Immagine1", "Esporta1", "Controllopagina1"}) {
+    for (const char* pending : {"FilePrintItem", "Cerca1", "Immagine1", "Importa1", "Controllopagina1"}) {
         QAction* a = m_window->Action(QString::fromLatin1(pending));
         ASSERT_TRUE(a) << pending;
         EXPECT_FALSE(a->isEnabled()) << pending;

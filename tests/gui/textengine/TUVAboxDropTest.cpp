@@ -65,7 +65,6 @@ TEST_F(BoxDrop, TextFromOutsideIsInsertedAtTheDropPoint)
     Load("<Z S0 >Hello world");
     auto mime = std::make_unique<QMimeData>();
     mime->setText(QStringLiteral("big "));
-    mime->setData("application/x-quor-box-text", "0");
     Drop(CharPoint(0, 6), mime.get());
     EXPECT_EQ(Texts(), (std::vector<std::string>{"Hello big world"}));
 }

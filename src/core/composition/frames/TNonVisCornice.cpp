@@ -140,9 +140,18 @@ void TNonVisCornice::Html(std::string& out, const std::function<std::string(std:
         out += "</FRAMESET>\r\n";
         return;
     }
-    out += "<FRAME NAME=\"" + AttributeText(record.name) + "\" SRC=\"";
-    out += pageFile ? AttributeText(pageFile(record.page)) : "$" + RefHex(record.page);
-    out += "\" SCROLLING=";
+    std::string source;
+    if (pageFile) {
+        // A frame whose page no longer exists is left out: a FRAME without a
+        // source would show the frame set itself again.
+        source = pageFile(record.page);
+        if (source.empty())
+            return;
+        source = AttributeText(source);
+    } else {
+        source = "$" + RefHex(record.page);
+    }
+    out += "<FRAME NAME=\"" + AttributeText(record.name) + "\" SRC=\"" + source + "\" SCROLLING=";
     out += record.scrolling ? "auto " : "no ";
     if (!record.border)
         out += "FRAMEBORDER=no ";

@@ -52,7 +52,9 @@ public:
     // "COLS=" with its children's sizes, then the children, then "</FRAMESET>";
     // a leaf writes its "<FRAME ...>" line. `pageFile` names the exported file
     // of a page reference; without it the page is written as "$" + 8 hex
-    // digits. Every page met is appended to `pagesMet` when given.
+    // digits. A leaf for which `pageFile` gives an empty name (its page is
+    // missing or deleted) is left out and not counted as met. Every page met
+    // is appended to `pagesMet` when given.
     std::string FrameSetHtml(const std::function<std::string(std::int32_t)>& pageFile = {},
                              std::vector<std::int32_t>* pagesMet = nullptr) const;
 

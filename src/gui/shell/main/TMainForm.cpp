@@ -4,6 +4,8 @@
 #include "composition/frames/FrameLayoutFile.h"
 #include "composition/frames/TInsiemeCornici.h"
 #include "composition/frames/TUVApage.h"
+#include "conversion/ExportSettings.h"
+#include "conversion/TFexp.h"
 #include "conversion/TUVAtoHtml.h"
 #include "model/ObjectKind.h"
 #include "model/TUVAtesto.h"
@@ -66,6 +68,8 @@ TMainForm::TMainForm(QWidget* parent)
     resize(900, 700);
     setAcceptDrops(true);
     mainUVAset.SetMessages(m_messages);
+    mainUVAtoHtml = std::make_unique<TUVAtoHtml>();
+    mainUVAtoHtml->LinkedUVAset = &mainUVAset;
 
     m_editor = new TInsiemeCornici(this);
     m_editor->setObjectName(QStringLiteral("Editor"));
@@ -97,6 +101,7 @@ TMainForm::TMainForm(QWidget* parent)
     ApplyWindowLocalization(this);
     m_placement = std::make_unique<WindowPlacement>(this, AppSettings());
     m_dialogs->SetLimit(ReadDialogLimit(AppSettings()));
+    LoadHtmlExportOptions(*mainUVAtoHtml, AppSettings());
     m_recent.SetExamplesFolder((std::filesystem::path(ProgramDir()) / "es_uva").string());
     m_recent.Load(AppSettings());
     RebuildRecentMenu();
@@ -948,6 +953,23 @@ QString TMainForm::BrowserPreview(bool allPages, bool open)
     if (open)
         QDesktopServices::openUrl(url);
     return url.toString();
+}
+
+void TMainForm::ExportPages()
+{
+    CommitPage();
+    std::string proposed = mainUVAset.UVAFileName();
+    proposed = proposed.empty() ? m_documentName + ".htm"
+                                : std::filesystem::path(proposed).replace_extension(".htm").string();
+    mainUVAtoHtml->PixelsPerInch = TUVAset::ScreenPixelsPerInch();
+    TFexp dialog(this);
+    dialog.Setup(mainUVAtoHtml.get(), m_messages, m_editor->MainPageNumber());
+    dialog.Propose(proposed);
+    if (RunExportDialog)
+        RunExportDialog(dialog);
+    else
+        dialog.exec();
+    RefreshStatus();
 }
 
 void TMainForm::PreviewCurrentPage()

@@ -34,9 +34,11 @@ class QToolBar;
 namespace quor {
 
 class DialogCache;
+class TFexp;
 class TInsiemeCornici;
 class TUVAoggetto;
 class TUVAbox;
+class TUVAtoHtml;
 class WindowPlacement;
 
 inline constexpr std::string_view kSaveReminder = "Remember: do you want to save?";
@@ -141,6 +143,16 @@ public:
     // URL opened (tests read it without a browser when `open` is false).
     QString BrowserPreview(bool allPages, bool open = true);
 
+    // --- export ---
+    // The HTML converter of the main hypertext; its options come from the
+    // settings at start and from the export dialog's HTML options.
+    TUVAtoHtml& HtmlConverter() { return *mainUVAtoHtml; }
+    // Commits the page being edited and opens the export dialog for the
+    // document's name with ".htm".
+    void ExportPages();
+    // When set, runs the export dialog instead of showing it modally (tests).
+    std::function<void(TFexp&)> RunExportDialog;
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
@@ -171,6 +183,7 @@ private:
     QString AskSavePath(const QString& proposed, int* filterIndex);
 
     TUVAset mainUVAset;
+    std::unique_ptr<TUVAtoHtml> mainUVAtoHtml;
     TInsiemeCornici* m_editor = nullptr;
     QtMessages m_boxMessages;
     IMessages* m_messages = &m_boxMessages;
