@@ -50,6 +50,25 @@ BoxMouseButton ToBoxButton(Qt::MouseButton b)
     return b == Qt::MiddleButton ? BoxMouseButton::Middle : BoxMouseButton::Left;
 }
 
+// The box a drag comes from: the drag's source, else the box the drag's
+// marker names, provided it is a box that still exists here.
+TUVAbox* DragSource(const QDropEvent* event)
+{
+    if (auto* box = qobject_cast<TUVAbox*>(event->source()))
+        return box;
+    const QMimeData* mime = event->mimeData();
+    if (!mime->hasFormat(kBoxDragMime))
+        return nullptr;
+    bool ok = false;
+    const auto named = static_cast<quintptr>(mime->data(kBoxDragMime).toULongLong(&ok));
+    if (!ok || named == 0)
+        return nullptr;
+    for (QWidget* w : QApplication::allWidgets())
+        if (reinterpret_cast<quintptr>(w) == named)
+            return qobject_cast<TUVAbox*>(w);
+    return nullptr;
+}
+
 // Local link values (top byte 0x6F) that markup refers to, each mapped to
 // "no link": they index the link list of the text the markup came from.
 RefTranslation LocalLinksDropped(std::string_view markup)
@@ -837,6 +856,23 @@ QMimeData* TUVAbox::SelectionMimeData() const
     return mime;
 }
 
+bool TUVAbox::SelectionHoldsObject() const
+{
+    if (!m_editor->HasSelection())
+        return false;
+    const TCaretPos s = m_editor->SelectionStart();
+    const TCaretPos e = m_editor->SelectionEnd();
+    for (int p = s.paragraph; p <= e.paragraph; ++p) {
+        const TUVAparag& par = m_model.At(p);
+        const int from = p == s.paragraph ? s.index : 0;
+        const int to = p == e.paragraph ? e.index : par.Length();
+        for (int i = from; i < to; ++i)
+            if (par.ObjectAt(i))
+                return true;
+    }
+    return false;
+}
+
 void TUVAbox::CopyToClipboard()
 {
     if (!m_editor->HasSelection())
@@ -885,11 +921,16 @@ bool TUVAbox::InsertData(const QMimeData* mime, std::string_view caption, bool l
     }
     if (!mime->hasText())
         return false;
-    // Plain text from other programs goes in as typed text, line breaks dropped.
+    // Plain text from other programs goes in as typed text; a line break
+    // splits the paragraph.
     const std::string text = Utf8ToCp1252(mime->text().toStdString());
     bool typed = false;
-    for (char c : text)
-        typed = m_editor->TypeChar(c) || typed;
+    for (char c : text) {
+        if (c == '\n')
+            typed = m_editor->SplitParagraph() || typed;
+        else
+            typed = m_editor->TypeChar(c) || typed;
+    }
     m_editor->EndRuns();
     return typed;
 }
@@ -948,7 +989,7 @@ void TUVAbox::dragMoveEvent(QDragMoveEvent* event)
     if (!event->mimeData()->hasUrls()) {
         const QPoint p = event->position().toPoint();
         const TCaretPos pos = HitOwn(p);
-        const bool self = event->source() == this;
+        const bool self = DragSource(event) == this;
         if (self && InSelection(pos)) {
             m_dropCaret->ShowSteady(false);
             event->ignore(); // a drop inside the dragged text is refused
@@ -998,7 +1039,7 @@ void TUVAbox::dropEvent(QDropEvent* event)
     }
     if (!EditMode() || m_model.InTable())
         return;
-    auto* source = qobject_cast<TUVAbox*>(event->source());
+    TUVAbox* source = DragSource(event);
     if (source && !source->m_editor->HasSelection())
         source = nullptr;
     const TCaretPos target = HitOwn(p);
@@ -1018,6 +1059,8 @@ void TUVAbox::dropEvent(QDropEvent* event)
             return;
         move = chosen == moveItem;
     }
+    if (move && source->SelectionHoldsObject())
+        move = false; // objects are not carried by the markup here: the source keeps them
     int para = target.paragraph;
     int index = target.index;
     if (move) {

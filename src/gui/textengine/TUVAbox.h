@@ -136,6 +136,10 @@ private:
     // the formatting; plain text is typed. `localLinksKept` is false when the
     // data comes from another text, whose local links mean nothing here.
     bool InsertData(const QMimeData* mime, std::string_view caption, bool localLinksKept);
+    // True when an embedded object stands in the selection. Dropped markup
+    // brings no objects (no control registry here), so such a selection is
+    // copied, never moved: moving it would free the objects.
+    bool SelectionHoldsObject() const;
     void AfterEdit();
     void FollowLink(int link);
     QAbstractScrollArea* OwnerFrame() const;

@@ -8,6 +8,8 @@
 
 #include <QKeyEvent>
 
+#include <functional>
+
 namespace quor::testing {
 namespace {
 
@@ -160,6 +162,41 @@ TEST_F(BoxEditing, ReportsFollowTheTypingRun)
     EXPECT_EQ(host.selectionReports - start, 3);
     Key(Qt::Key_Up); // leaving the box: the host is told the exit code instead
     EXPECT_EQ(host.exits, (std::vector<int>{3}));
+}
+
+// Each event is reported to the host once, whether the editor, the mouse
+// logic or the widget sees it first.
+TEST_F(BoxEditing, EachChangeIsReportedOnce)
+{
+    Load("<Z S0 >one two");
+    struct Step {
+        const char* name;
+        std::function<void()> act;
+        int reports;
+    };
+    const QPoint word = CharPoint(0, 5);
+    const Step steps[] = {
+        {"click", [&] { Press(box, CharPoint(0, 1)); Release(box, CharPoint(0, 1)); }, 1},
+        {"enter", [&] { Key(Qt::Key_Return); }, 1},
+        {"backspace opens a run", [&] { Key(Qt::Key_Backspace); }, 1},
+        {"navigation", [&] { Key(Qt::Key_End); }, 1},
+        {"delete at the end does nothing", [&] { Key(Qt::Key_Delete); }, 0},
+        {"double click", [&] { Press(box, word); Release(box, word); DoubleClick(box, word); Release(box, word); }, 2},
+        {"cut", [&] { Key(Qt::Key_Delete, Qt::ShiftModifier); }, 1},
+    };
+    for (const Step& s : steps) {
+        const int before = host.selectionReports;
+        s.act();
+        EXPECT_EQ(host.selectionReports - before, s.reports) << s.name;
+    }
+    EXPECT_EQ(Texts(), (std::vector<std::string>{"one "}));
+    // Loading reports the selection and the ruler once each.
+    const int selection = host.selectionReports;
+    const int ruler = host.rulerReports;
+    box->LoadText("", &styles);
+    EXPECT_EQ(host.selectionReports - selection, 1);
+    EXPECT_EQ(host.rulerReports - ruler, 1);
+    EXPECT_EQ(box->Model().Count(), 1); // an empty text still has a paragraph
 }
 
 TEST_F(BoxEditing, AutoQuotesFollowTheHost)
