@@ -19,6 +19,7 @@
 #include "model/records/ShortObjectRecord.h"
 #include "model/records/TableRecord.h"
 #include "textengine/MarkupEntities.h"
+#include "textengine/MarkupLexer.h"
 
 #include <algorithm>
 #include <array>
@@ -71,95 +72,20 @@ std::string StyleFace(std::string_view face)
     return out;
 }
 
-std::int32_t ParseDecimal(std::string_view v)
-{
-    std::size_t k = 0;
-    bool negative = false;
-    if (k < v.size() && v[k] == '-') {
-        negative = true;
-        ++k;
-    }
-    long long value = 0;
-    for (; k < v.size() && v[k] >= '0' && v[k] <= '9'; ++k) {
-        value = value * 10 + (v[k] - '0');
-        if (value > 0x7FFFFFFF)
-            value = 0x7FFFFFFF;
-    }
-    return static_cast<std::int32_t>(negative ? -value : value);
-}
-
-int HexDigit(char c)
-{
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return 0;
-}
-
-// RRGGBB to a colour value 0x00BBGGRR.
-std::int32_t ParseColour(std::string_view v)
-{
-    std::uint32_t rgb[3] = {0, 0, 0};
-    for (std::size_t k = 0; k < 3; ++k)
-        rgb[k] = static_cast<std::uint32_t>(HexDigit(At(v, 2 * k)) * 16 + HexDigit(At(v, 2 * k + 1)));
-    return static_cast<std::int32_t>(rgb[0] | (rgb[1] << 8) | (rgb[2] << 16));
-}
-
-// Reads the attributes of a markup tag: each a letter, a value and a space,
-// looked for only at the current position.
+// Reads the attributes of a markup tag as the markup reader does (MarkupLexer):
+// each a letter, a value and a space, looked for only at the current position.
 class AttributeReader {
 public:
-    AttributeReader(std::string_view text, std::size_t pos) : m_t(text), m_p(pos) {}
+    AttributeReader(const MarkupLexer& lex, std::size_t pos) : m_lex(lex), m_p(pos) {}
 
-    std::optional<std::string_view> Value(char letter)
-    {
-        if (At(m_t, m_p) != letter)
-            return std::nullopt;
-        std::size_t e = m_p + 1;
-        while (e < m_t.size() && m_t[e] != ' ' && m_t[e] != '>')
-            ++e;
-        const std::string_view v = m_t.substr(m_p + 1, e - m_p - 1);
-        m_p = (At(m_t, e) == ' ') ? e + 1 : e;
-        return v;
-    }
-    std::optional<std::int32_t> Int(char letter)
-    {
-        const auto v = Value(letter);
-        return v ? std::optional<std::int32_t>(ParseDecimal(*v)) : std::nullopt;
-    }
-    std::optional<std::int32_t> Colour(char letter)
-    {
-        const auto v = Value(letter);
-        return v ? std::optional<std::int32_t>(ParseColour(*v)) : std::nullopt;
-    }
-    // F + quotation mark + name + quotation mark + space.
-    std::optional<std::string> Face()
-    {
-        if (At(m_t, m_p) != 'F' || At(m_t, m_p + 1) != '"')
-            return std::nullopt;
-        const std::size_t close = m_t.find('"', m_p + 2);
-        if (close == std::string_view::npos) {
-            m_p = m_t.size();
-            return std::nullopt;
-        }
-        std::string name(m_t.substr(m_p + 2, close - m_p - 2));
-        m_p = close + 1;
-        if (At(m_t, m_p) == ' ')
-            ++m_p;
-        return name;
-    }
+    std::optional<std::int32_t> Int(char letter) { return m_lex.Decimal(m_p, letter); }
+    std::optional<std::int32_t> Colour(char letter) { return m_lex.Colour(m_p, letter); }
+    std::optional<std::string> Face() { return m_lex.FontName(m_p); }
     // Index just after the tag's ">" (or the end of the text).
-    std::size_t End() const
-    {
-        const std::size_t gt = m_t.find('>', m_p);
-        return gt == std::string_view::npos ? m_t.size() : gt + 1;
-    }
+    std::size_t End() const { return m_lex.AfterClose(m_p); }
 
 private:
-    std::string_view m_t;
+    const MarkupLexer& m_lex;
     std::size_t m_p;
 };
 
@@ -282,7 +208,7 @@ std::string HtmlBodyWriter::PropertyValue(TUVAoggetto& instance,
     const std::string* typeText = Find(types, name);
     if (!typeText)
         return {};
-    const int type = ParseDecimal(*typeText);
+    const int type = MarkupLexer::Decimal(*typeText);
     const std::string* found = Find(values, name);
     const std::string value = found ? *found : std::string();
     if (type <= 0 || type >= 10)
@@ -290,7 +216,7 @@ std::string HtmlBodyWriter::PropertyValue(TUVAoggetto& instance,
     if (type == 3)
         return value.size() >= 7 ? value.substr(1, 6) : std::string("000000");
     if (type >= 6 && type <= 8) {
-        TUVAoggetto* ref = value.empty() ? nullptr : m_doc->GetObjectByRef(ParseDecimal(value));
+        TUVAoggetto* ref = value.empty() ? nullptr : m_doc->GetObjectByRef(MarkupLexer::Decimal(value));
         if (!ref || ref->IsDeleted())
             return {};
         AddResource(ref);
@@ -400,6 +326,7 @@ void HtmlBodyWriter::WriteBody(std::string& out, int mode, TUVAtesto* page)
 
 void HtmlBodyWriter::Walk(std::string& out, std::string_view t)
 {
+    const MarkupLexer lex(t, t.size());
     std::size_t i = 0;
     while (i < t.size()) {
         const auto c = static_cast<unsigned char>(t[i]);
@@ -423,16 +350,12 @@ void HtmlBodyWriter::Walk(std::string& out, std::string_view t)
             continue;
         }
         const char tag = At(t, i + 1);
-        auto skipTag = [&](std::size_t from) {
-            const std::size_t gt = t.find('>', from);
-            return gt == std::string_view::npos ? t.size() : gt + 1;
-        };
+        auto skipTag = [&](std::size_t from) { return lex.AfterClose(from); };
         switch (tag) {
         case '$': {
-            const auto ref = ParseRefHex(t.substr(std::min(i + 2, t.size()), 8));
+            const auto ref = static_cast<std::int32_t>(lex.RefValue(i));
             i = skipTag(i + 2);
-            if (ref)
-                Object(out, *ref);
+            Object(out, ref);
             break;
         }
         case '%':
@@ -453,12 +376,9 @@ void HtmlBodyWriter::Walk(std::string& out, std::string_view t)
             break;
         case 'D':
         case 'F':
-        case 'R': {
-            const char close[4] = {'<', static_cast<char>(tag - 'A' + 'a'), '>', '\0'};
-            const std::size_t end = t.find(close, i + 2);
-            i = end == std::string_view::npos ? t.size() : end + 3;
+        case 'R':
+            i = lex.SkipBlock(i);
             break;
-        }
         default:
             i = skipTag(i + 1);
             break;
@@ -515,9 +435,8 @@ std::size_t HtmlBodyWriter::CopyEntity(std::string& out, std::string_view t, std
 
 std::size_t HtmlBodyWriter::FontChange(std::string_view t, std::size_t i)
 {
-    AttributeReader in(t, i + 2);
-    if (At(t, i + 2) == ' ')
-        in = AttributeReader(t, i + 3);
+    const MarkupLexer lex(t, t.size());
+    AttributeReader in(lex, lex.RunAttributes(i));
     if (!m_pending)
         m_font = m_styleFont;
     ReadFontAttributes(in, m_font);
@@ -527,7 +446,8 @@ std::size_t HtmlBodyWriter::FontChange(std::string_view t, std::size_t i)
 
 std::size_t HtmlBodyWriter::Paragraph(std::string& out, std::string_view t, std::size_t i)
 {
-    AttributeReader in(t, At(t, i + 2) == ' ' ? i + 3 : i + 2);
+    const MarkupLexer lex(t, t.size());
+    AttributeReader in(lex, lex.HeaderAttributes(i));
     const std::int32_t styleIndex = in.Int('S').value_or(0);
 
     // 1, 2: the link is forgotten; the paragraph style gives the fonts.

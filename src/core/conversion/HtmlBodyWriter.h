@@ -4,7 +4,9 @@
 // elements, buttons, forms, floating frames, multimedia, comments, raw HTML).
 //
 // The writer walks the stored page markup itself (it needs the raw tags, not
-// laid-out paragraphs) and never looks beyond the end of the text. What the
+// laid-out paragraphs) and never looks beyond the end of the text. It cuts
+// tags, attribute values and references with MarkupLexer, as the markup
+// reader does, so a page exports with the fonts and text the editor shows. What the
 // pass uses (frame documents, resources, roll-over pictures, scripts) is
 // collected in the file context.
 #pragma once

@@ -1,62 +1,46 @@
 // PageRefRewriter.cpp: scanning page markup for reference tags.
 #include "model/PageRefRewriter.h"
 
+#include "textengine/MarkupLexer.h"
+
 #include <cstring>
 
 namespace quor {
 
-std::size_t PageRefRewriter::MarkupLength(std::string_view text)
-{
-    const std::size_t nul = text.find('\0');
-    return nul == std::string_view::npos ? text.size() : nul;
-}
+std::size_t PageRefRewriter::MarkupLength(std::string_view text) { return MarkupLexer(text).End(); }
 
 bool PageRefRewriter::IsRefTagAt(std::string_view text, std::size_t pos, ObjectRef* ref)
 {
-    if (pos + 11 > text.size() || text[pos] != '<' || text[pos + 1] != '$' || text[pos + 10] != '>')
-        return false;
-    const auto value = ParseRefHex(text.substr(pos + 2, 8));
-    if (!value)
+    std::uint32_t value = 0;
+    if (!MarkupLexer(text, text.size()).IsRefTag(pos, &value))
         return false;
     if (ref)
-        *ref = *value;
+        *ref = static_cast<ObjectRef>(value);
     return true;
 }
 
 std::size_t PageRefRewriter::SkipBlock(std::string_view text, std::size_t pos)
 {
-    if (pos + 1 >= text.size() || text[pos] != '<')
-        return pos;
-    const char letter = text[pos + 1];
-    if (letter != 'D' && letter != 'F' && letter != 'R')
-        return pos;
-    const char closing[] = {'<', static_cast<char>(letter + ('a' - 'A')), '>'};
-    const std::size_t end = text.find(std::string_view(closing, 3), pos + 2);
-    return end == std::string_view::npos ? text.size() : end + 3;
+    return MarkupLexer(text, text.size()).SkipBlock(pos);
 }
 
 std::vector<RefTagSite> PageRefRewriter::FindTags(std::string_view text)
 {
     std::vector<RefTagSite> tags;
-    const std::string_view markup = text.substr(0, MarkupLength(text));
+    const MarkupLexer lex(text);
     std::size_t pos = 0;
-    while (pos < markup.size()) {
-        const std::size_t lt = markup.find('<', pos);
+    while (pos < lex.End()) {
+        const std::size_t lt = lex.Find('<', pos);
         if (lt == std::string_view::npos)
             break;
-        ObjectRef ref = 0;
-        if (IsRefTagAt(markup, lt, &ref)) {
-            tags.push_back({lt, ref});
-            pos = lt + 11;
+        std::uint32_t ref = 0;
+        if (lex.IsRefTag(lt, &ref)) {
+            tags.push_back({lt, static_cast<ObjectRef>(ref)});
+            pos = lt + MarkupLexer::kRefTagLength;
             continue;
         }
-        const std::size_t skipped = SkipBlock(markup, lt);
-        if (skipped != lt) {
-            pos = skipped;
-            continue;
-        }
-        const std::size_t gt = markup.find('>', lt + 1);
-        pos = gt == std::string_view::npos ? markup.size() : gt + 1;
+        const std::size_t skipped = lex.SkipBlock(lt);
+        pos = skipped != lt ? skipped : lex.AfterClose(lt + 1);
     }
     return tags;
 }
@@ -81,21 +65,23 @@ void PageRefRewriter::RewriteAll(std::string& text, const std::function<ObjectRe
 
 void PageRefRewriter::BlankDoubledRunTags(std::string& text)
 {
-    const std::size_t length = MarkupLength(text);
+    // The lexer views `text`; blanking overwrites bytes in place and never
+    // changes the length, so the view stays valid.
+    const MarkupLexer lex(text);
     std::size_t pos = 0;
-    while (pos < length) {
-        const std::size_t lt = text.find('<', pos);
-        if (lt == std::string::npos || lt >= length)
+    while (pos < lex.End()) {
+        const std::size_t lt = lex.Find('<', pos);
+        if (lt == std::string_view::npos)
             break;
-        const std::size_t skipped = SkipBlock(std::string_view(text).substr(0, length), lt);
+        const std::size_t skipped = lex.SkipBlock(lt);
         if (skipped != lt) {
             pos = skipped;
             continue;
         }
-        const std::size_t gt = text.find('>', lt + 1);
-        if (gt == std::string::npos || gt >= length)
+        const std::size_t gt = lex.Find('>', lt + 1);
+        if (gt == std::string_view::npos)
             break;
-        if (text[lt + 1] == 'Y' && gt + 2 < length && text[gt + 1] == '<' && text[gt + 2] == 'Y')
+        if (lex.At(lt + 1) == 'Y' && lex.At(gt + 1) == '<' && lex.At(gt + 2) == 'Y')
             std::memset(text.data() + lt, 3, gt + 1 - lt);
         pos = gt + 1;
     }

@@ -5,9 +5,9 @@
 
 #include "textengine/EmbeddedControl.h"
 #include "textengine/MarkupEntities.h"
+#include "textengine/MarkupLexer.h"
 
 #include <algorithm>
-#include <climits>
 
 namespace quor {
 
@@ -16,7 +16,6 @@ namespace {
 // Tables nest through their cells; deeper nesting (only seen in damaged or
 // hostile markup) reads the inner table's cell texts as ordinary paragraphs.
 constexpr int kMaxTableDepth = 32;
-constexpr std::size_t kValueLookahead = 12;
 
 struct ReadState {
     std::vector<const IEmbeddedControl*> openTables; // tables whose cells are being read
@@ -25,51 +24,6 @@ struct ReadState {
 bool ReadParagraphImpl(TUVAparag& par, MarkupCursor& cur, const MarkupReadOptions& opts, ReadState& state);
 void ReadParagraphsImpl(ParagraphList& out, MarkupCursor& cur, ParagraphKind kind, TUVAbox* box,
                         const MarkupReadOptions& opts, ReadState& state);
-
-int HexDigit(char c)
-{
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
-}
-
-// Decimal value: optional "-" then digits; empty or a lone "-" is 0; reading
-// stops at the first other character; the result saturates at the int32 range.
-std::int32_t ParseDecimal(std::string_view v)
-{
-    std::size_t i = 0;
-    bool negative = false;
-    if (i < v.size() && v[i] == '-') {
-        negative = true;
-        ++i;
-    }
-    long long value = 0;
-    for (; i < v.size() && v[i] >= '0' && v[i] <= '9'; ++i) {
-        value = value * 10 + (v[i] - '0');
-        if (value > static_cast<long long>(INT_MAX) + 1)
-            value = static_cast<long long>(INT_MAX) + 1;
-    }
-    if (negative)
-        value = -value;
-    return static_cast<std::int32_t>(std::clamp<long long>(value, INT_MIN, INT_MAX));
-}
-
-// Colour value: the first six characters as red, green, blue pairs; missing or
-// non-hex digits count as 0. Result is 0x00BBGGRR.
-std::int32_t ParseColour(std::string_view v)
-{
-    int d[6] = {0, 0, 0, 0, 0, 0};
-    for (std::size_t i = 0; i < 6 && i < v.size(); ++i)
-        d[i] = std::max(0, HexDigit(v[i]));
-    const int r = d[0] * 16 + d[1];
-    const int g = d[2] * 16 + d[3];
-    const int b = d[4] * 16 + d[5];
-    return static_cast<std::int32_t>(r | (g << 8) | (b << 16));
-}
 
 struct MeasureFont {
     FontSpec spec;
@@ -80,32 +34,18 @@ class ParagraphReader {
 public:
     ParagraphReader(TUVAparag& par, MarkupCursor& cur, std::size_t end, const MarkupReadOptions& opts,
                     ReadState& state)
-        : m_par(par), m_cur(cur), m_end(end), m_opts(opts), m_state(state)
+        : m_par(par), m_cur(cur), m_end(end), m_opts(opts), m_state(state), m_lex(cur.data, end, opts.messages)
     {
     }
 
     bool Run(std::size_t lt);
 
 private:
-    char At(std::size_t i) const { return i < m_end ? m_cur.data[i] : '\0'; }
-    std::size_t Find(char c, std::size_t from) const
-    {
-        for (std::size_t i = from; i < m_end; ++i)
-            if (m_cur.data[i] == c)
-                return i;
-        return std::string_view::npos;
-    }
-    // Position just after the next '>' at or after `from`, or the end.
-    std::size_t AfterClose(std::size_t from) const
-    {
-        const std::size_t gt = Find('>', from);
-        return gt == std::string_view::npos ? m_end : gt + 1;
-    }
-
-    std::optional<std::string_view> Value(std::size_t& pos, char letter);
-    std::optional<std::int32_t> Decimal(std::size_t& pos, char letter);
-    std::optional<std::int32_t> Colour(std::size_t& pos, char letter);
-    std::optional<std::string> FontName(std::size_t& pos);
+    char At(std::size_t i) const { return m_lex.At(i); }
+    std::size_t AfterClose(std::size_t from) const { return m_lex.AfterClose(from); }
+    std::optional<std::int32_t> Decimal(std::size_t& pos, char letter) const { return m_lex.Decimal(pos, letter); }
+    std::optional<std::int32_t> Colour(std::size_t& pos, char letter) const { return m_lex.Colour(pos, letter); }
+    std::optional<std::string> FontName(std::size_t& pos) const { return m_lex.FontName(pos); }
 
     void ReadHeader(std::size_t& pos);
     void ReadRunTag(std::size_t& pos);
@@ -123,6 +63,7 @@ private:
     std::size_t m_end;
     const MarkupReadOptions& m_opts;
     ReadState& m_state;
+    MarkupLexer m_lex;          // the markup up to m_end; says "Truncated line!"
 
     TMyFont m_styleFont;        // the style object's own font
     std::int32_t m_link = -1;   // link in force
@@ -132,59 +73,6 @@ private:
     bool m_hasPrev = false;
     char m_prev = 0;
 };
-
-std::optional<std::string_view> ParagraphReader::Value(std::size_t& pos, char letter)
-{
-    if (At(pos) != letter)
-        return std::nullopt;
-    for (std::size_t k = 1; k <= kValueLookahead; ++k) {
-        const std::size_t i = pos + k;
-        if (i >= m_end) {
-            if (m_opts.messages)
-                m_opts.messages->Error(kTruncatedLine);
-            return std::nullopt;
-        }
-        if (m_cur.data[i] == ' ') {
-            std::string_view v = m_cur.data.substr(pos + 1, i - pos - 1);
-            pos = i + 1;
-            return v;
-        }
-    }
-    return std::nullopt; // longer than any value the writer produces: absent
-}
-
-std::optional<std::int32_t> ParagraphReader::Decimal(std::size_t& pos, char letter)
-{
-    const auto v = Value(pos, letter);
-    if (!v)
-        return std::nullopt;
-    return ParseDecimal(*v);
-}
-
-std::optional<std::int32_t> ParagraphReader::Colour(std::size_t& pos, char letter)
-{
-    const auto v = Value(pos, letter);
-    if (!v)
-        return std::nullopt;
-    return ParseColour(*v);
-}
-
-std::optional<std::string> ParagraphReader::FontName(std::size_t& pos)
-{
-    if (At(pos) != 'F' || At(pos + 1) != '"')
-        return std::nullopt;
-    const std::size_t close = Find('"', pos + 2);
-    if (close == std::string_view::npos) {
-        if (m_opts.messages)
-            m_opts.messages->Information(kTruncatedLine);
-        return std::nullopt;
-    }
-    std::string name(m_cur.data.substr(pos + 2, close - pos - 2));
-    pos = close + 1;
-    if (At(pos) == ' ')
-        ++pos;
-    return name;
-}
 
 void ParagraphReader::Select(const MeasureFont& f)
 {
@@ -289,9 +177,7 @@ void ParagraphReader::ReadHeader(std::size_t& pos)
 void ParagraphReader::ReadRunTag(std::size_t& pos)
 {
     // pos is at "<Y".
-    std::size_t p = pos + 2;
-    if (At(p) == ' ')
-        ++p;
+    std::size_t p = m_lex.RunAttributes(pos);
     TUVAFontStyle& scratch = m_par.Style().Font();
     TCharRec& rec = m_par.EndRecord();
     const bool merge = rec.runFont >= 0;
@@ -340,9 +226,7 @@ void ParagraphReader::ReadRunTag(std::size_t& pos)
 void ParagraphReader::ReadRefTag(std::size_t& pos)
 {
     // pos is at "<$".
-    std::uint32_t value = 0;
-    for (std::size_t k = 0; k < 8; ++k)
-        value = (value << 4) | static_cast<std::uint32_t>(std::max(0, HexDigit(At(pos + 2 + k))));
+    const std::uint32_t value = m_lex.RefValue(pos);
     const std::uint32_t top = value >> 24;
     std::size_t after = AfterClose(pos + 2);
 
@@ -415,7 +299,7 @@ void ParagraphReader::Finish()
 
 bool ParagraphReader::Run(std::size_t lt)
 {
-    std::size_t pos = std::min(lt + 3, m_end); // past "<Z "
+    std::size_t pos = m_lex.HeaderAttributes(lt);
 
     // Header: style id first.
     std::int32_t styleId = 0;
@@ -461,11 +345,8 @@ bool ParagraphReader::Run(std::size_t lt)
                 pos = AfterClose(pos + 1);
             } else if (t == 'Y') {
                 ReadRunTag(pos);
-            } else if (t == 'D' || t == 'F' || t == 'R') {
-                const char close[3] = {'<', static_cast<char>(t - 'A' + 'a'), '>'};
-                const std::string_view body = m_cur.data.substr(0, m_end);
-                const std::size_t k = body.find(std::string_view(close, 3), pos + 2);
-                pos = k == std::string_view::npos ? m_end : k + 3;
+            } else if (MarkupLexer::IsSkippedBlockLetter(t)) {
+                pos = m_lex.SkipBlock(pos);
             } else if (t == 'T') {
                 m_cur.pos = AfterClose(pos + 1);
                 Finish();

@@ -16,6 +16,7 @@
 #include "base/IFontMetrics.h"
 #include "base/IMessages.h"
 #include "model/ParagraphStyle.h"
+#include "textengine/MarkupLexer.h"
 #include "textengine/TUVAparag.h"
 
 #include <cstddef>
@@ -46,8 +47,7 @@ struct RefTranslation {
     std::int32_t Map(std::int32_t v) const;
 };
 
-// Messages the reader gives.
-inline constexpr std::string_view kTruncatedLine = "Truncated line!";
+// The reader says kTruncatedLine (MarkupLexer.h) for a value or font name cut off by the end.
 // Error a box gives when asked to show text still in the version-1 form.
 inline constexpr std::string_view kVersion1TextInBox = "baco; testo ver 1 ancora pres in uvaBox!";
 

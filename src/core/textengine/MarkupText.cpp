@@ -1,6 +1,7 @@
 // MarkupText.cpp: plain text through the markup reader, without measuring.
 #include "textengine/MarkupText.h"
 
+#include "textengine/MarkupLexer.h"
 #include "textengine/MarkupReader.h"
 
 namespace quor {
@@ -20,8 +21,7 @@ std::string MarkupText::PlainText(std::string_view markup, std::string_view sepa
 
 bool MarkupText::HasParagraph(std::string_view markup)
 {
-    const std::size_t nul = markup.find('\0');
-    return markup.substr(0, nul).find("<Z") != std::string_view::npos;
+    return MarkupLexer(markup).Text().find("<Z") != std::string_view::npos;
 }
 
 } // namespace quor

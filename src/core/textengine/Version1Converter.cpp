@@ -2,6 +2,7 @@
 #include "textengine/Version1Converter.h"
 
 #include "textengine/MarkupEntities.h"
+#include "textengine/MarkupLexer.h"
 #include "textengine/MarkupWriter.h"
 
 #include <algorithm>
@@ -12,17 +13,6 @@ namespace quor {
 namespace {
 
 constexpr std::int32_t kNoRef = -1;
-
-int HexValue(char c)
-{
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return 0; // characters that are not hex digits count as 0
-}
 
 std::string RefTag(std::int32_t ref)
 {
@@ -136,9 +126,8 @@ void Converter::EndCell(bool fromF)
 
 void Converter::Reference(std::string_view tag)
 {
-    std::uint32_t v = 0;
-    for (std::size_t k = 0; k < 8; ++k)
-        v = (v << 4) | static_cast<std::uint32_t>(HexValue(k + 2 < tag.size() ? tag[k + 2] : '\0'));
+    // Characters that are not hex digits count as 0, as the markup reader reads them.
+    const std::uint32_t v = MarkupLexer(tag, tag.size()).RefValue(0);
     std::int32_t ref = static_cast<std::int32_t>(v);
     const int kind = static_cast<int>(v >> 24);
 
@@ -223,10 +212,7 @@ void Converter::Tag(std::size_t start, std::size_t end)
         break;
     case 'F':
         if (ch(7) == 'C') {
-            const int r = HexValue(ch(14)) * 16 + HexValue(ch(15));
-            const int g = HexValue(ch(16)) * 16 + HexValue(ch(17));
-            const int b = HexValue(ch(18)) * 16 + HexValue(ch(19));
-            m_colour = r | (g << 8) | (b << 16);
+            m_colour = MarkupLexer::Colour(tag.substr(std::min<std::size_t>(13, tag.size())));
             FontChange();
             return;
         }
@@ -305,13 +291,13 @@ void Converter::Tag(std::size_t start, std::size_t end)
 std::string Converter::Run()
 {
     m_out = "<Z S0 C" + MarkupWriter::ColourHex(m_linkColour) + " >";
-    const std::size_t end = std::min(m_text.find('\0'), m_text.size());
+    const MarkupLexer lex(m_text);
+    const std::size_t end = lex.End();
     std::size_t i = 0;
     while (i < end) {
         const char c = m_text[i];
         if (c == '<') {
-            const std::size_t gt = m_text.substr(0, end).find('>', i + 1);
-            const std::size_t tagEnd = gt == std::string_view::npos ? end : gt + 1;
+            const std::size_t tagEnd = lex.AfterClose(i + 1);
             Tag(i, tagEnd);
             i = tagEnd;
             continue;
