@@ -81,24 +81,10 @@ void AppendTextChar(std::string& out, unsigned char c)
     }
 }
 
-std::string EscapeText(std::string_view s)
-{
-    std::string out;
-    out.reserve(s.size());
-    for (char ch : s) {
-        if (ch == '&')
-            out += "&amp;";
-        else if (ch == '<')
-            out += "&lt;";
-        else if (ch == '>')
-            out += "&gt;";
-        else
-            out += ch;
-    }
-    return out;
-}
+namespace {
 
-std::string EscapeAttribute(std::string_view s)
+// "&", "<" and ">" always; the quotation mark only inside attribute values.
+std::string Escape(std::string_view s, bool quote)
 {
     std::string out;
     out.reserve(s.size());
@@ -109,13 +95,19 @@ std::string EscapeAttribute(std::string_view s)
             out += "&lt;";
         else if (ch == '>')
             out += "&gt;";
-        else if (ch == '"')
+        else if (ch == '"' && quote)
             out += "&quot;";
         else
             out += ch;
     }
     return out;
 }
+
+} // namespace
+
+std::string EscapeText(std::string_view s) { return Escape(s, false); }
+
+std::string EscapeAttribute(std::string_view s) { return Escape(s, true); }
 
 std::string MakeAttributeSafe(std::string_view s)
 {

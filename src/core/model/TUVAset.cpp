@@ -337,7 +337,7 @@ TUVAoggetto* TUVAset::CustomTreeObject() { return MakeTreeObject(header::kCustom
 
 // --- browse sequence ---
 
-int TUVAset::PreviousPage(int pageIndex) const
+int TUVAset::NeighbourPage(int pageIndex, int direction) const
 {
     const TUVAoggetto* current = GetObject(testoHtml, pageIndex);
     if (!current || current->IsDeleted())
@@ -346,54 +346,29 @@ int TUVAset::PreviousPage(int pageIndex) const
     const int order = current->I16(page::kBrowseOrder);
     if (order < 0)
         return pageIndex;
+    // Distances are measured along `direction`: the nearest page beyond the
+    // current one wins; one exactly next to it ends the search.
     int best = pageIndex;
-    int bestOrder = 0;
-    bool found = false;
+    int bestDistance = 0;
     const ObjectList& pages = List(testoHtml);
     for (std::size_t i = 0; i < pages.size(); ++i) {
         const TUVAoggetto* p = pages[i].get();
         if (!p || p->IsDeleted() || p == current || p->I16(page::kBrowseGroup) != group)
             continue;
-        const int o = p->I16(page::kBrowseOrder);
-        if (o < order && (!found || o > bestOrder)) {
+        const int distance = (p->I16(page::kBrowseOrder) - order) * direction;
+        if (distance > 0 && (bestDistance == 0 || distance < bestDistance)) {
             best = static_cast<int>(i);
-            bestOrder = o;
-            found = true;
-            if (o == order - 1)
+            bestDistance = distance;
+            if (distance == 1)
                 break;
         }
     }
     return best;
 }
 
-int TUVAset::NextPage(int pageIndex) const
-{
-    const TUVAoggetto* current = GetObject(testoHtml, pageIndex);
-    if (!current || current->IsDeleted())
-        return pageIndex;
-    const int group = current->I16(page::kBrowseGroup);
-    const int order = current->I16(page::kBrowseOrder);
-    if (order < 0)
-        return pageIndex;
-    int best = pageIndex;
-    int bestOrder = 0;
-    bool found = false;
-    const ObjectList& pages = List(testoHtml);
-    for (std::size_t i = 0; i < pages.size(); ++i) {
-        const TUVAoggetto* p = pages[i].get();
-        if (!p || p->IsDeleted() || p == current || p->I16(page::kBrowseGroup) != group)
-            continue;
-        const int o = p->I16(page::kBrowseOrder);
-        if (o > order && (!found || o < bestOrder)) {
-            best = static_cast<int>(i);
-            bestOrder = o;
-            found = true;
-            if (o == order + 1)
-                break;
-        }
-    }
-    return best;
-}
+int TUVAset::PreviousPage(int pageIndex) const { return NeighbourPage(pageIndex, -1); }
+
+int TUVAset::NextPage(int pageIndex) const { return NeighbourPage(pageIndex, +1); }
 
 // --- paragraph styles ---
 

@@ -187,6 +187,7 @@ public:
     int UndoDeep = 0;
 
 private:
+    int NeighbourPage(int pageIndex, int direction) const;   // direction -1 or +1
     void InitNewHeader();
     TUVAoggetto* MakeTreeObject(header::Field field);
 
