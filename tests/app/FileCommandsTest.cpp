@@ -180,4 +180,11 @@ TEST_F(FileCommands, WrongArgumentsAreUsageErrors)
     EXPECT_EQ(Quor("resave " + P("a.uva"), m_dir).status, 2);
 }
 
+TEST_F(FileCommands, VersionNamesTheProgram)
+{
+    const RunResult r = Quor("--version", m_dir);
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.out, "Quor " QUOR_VERSION "\n");
+}
+
 } // namespace
