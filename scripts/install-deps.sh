@@ -18,7 +18,7 @@ PACKAGES=(
   # fonts the documents name (metric-compatible)
   fonts-liberation2 fontconfig
   # test servers and checkers
-  vsftpd tidy
+  vsftpd tidy chromium
   # export benchmark comparison
   hugo
 )

@@ -149,10 +149,15 @@ void CheckBrowser(const fs::path& site, const fs::path& scratch)
     harness += "</body></html>\n";
     const fs::path page = site / "zz-harness.html";
     std::ofstream(page) << harness;
+    // No network here: keep the browser from reaching out, and give it a profile of its own.
+    const fs::path profile = scratch / "chromium-profile";
     const RunResult r = RunShell("timeout 120 chromium --headless=new --no-sandbox --disable-gpu "
+                                 "--no-first-run --disable-background-networking --disable-component-update "
+                                 "--disable-sync --disable-quic --user-data-dir='" + profile.string() + "' "
                                  "--enable-logging=stderr --v=0 --virtual-time-budget=5000 --dump-dom 'file://" +
                                      page.string() + "' >/dev/null",
                                  scratch);
+    fs::remove_all(profile);
     fs::remove(page);
     ASSERT_GT(pages, 0);
     std::string console;
