@@ -1,4 +1,5 @@
 #include "model/UvaFileReader.h"
+#include "base/WrappingInt.h"
 
 #include "model/AnsiCase.h"
 #include "model/ObjectKind.h"
@@ -289,7 +290,7 @@ UvaReadStatus UvaFileReader::ReadObjects(TUVAset& doc, const std::string& fileNa
                 if (newKind == immagine) {
                     obj->SetI32(records::ImageRecord::kOrigin, i);
                     obj->SetU8(records::ImageRecord::kByte666, 0);
-                    obj->SetI32(records::ImageRecord::kRevision, revision - 1);
+                    obj->SetI32(records::ImageRecord::kRevision, WrappingAdd(revision, -1));
                 }
                 const int newIndex = doc.RegisterObject(newKind, -1, obj);
                 if (newIndex >= 0)

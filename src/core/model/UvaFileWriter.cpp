@@ -1,4 +1,5 @@
 #include "model/UvaFileWriter.h"
+#include "base/WrappingInt.h"
 
 #include "model/BackingFile.h"
 #include "model/ObjectKind.h"
@@ -100,7 +101,7 @@ HeaderBytes PrepareHeaderForSave(const HeaderBytes& current, const std::string& 
     HeaderBytes h = current;
     header::SetLastKind(h, kLastStoredKind);
     header::SetVersion(h, static_cast<std::int16_t>(version));
-    header::SetRevision(h, header::Revision(h) + 1);
+    header::SetRevision(h, WrappingAdd(header::Revision(h), 1));
     header::SetPixelsPerInch(h, static_cast<std::int16_t>(TUVAset::ScreenPixelsPerInch()));
     if (header::ExportPrefix(h).empty())
         header::SetExportPrefix(h, ExportPrefixFromFileName(targetName, 16));

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 namespace quor {
 namespace {
 
@@ -72,6 +74,16 @@ TEST(NewDocumentFile, LoadsBackAsTheSavedDocument)
     ASSERT_TRUE(other.LoadFromFile(dir / "guide.uva"));
     EXPECT_EQ(other.Header(), doc.Header());
     EXPECT_EQ(other.Revision(), 3);
+}
+
+// A file may hold any revision; saving counts on with 32-bit wrap-around, never overflow.
+TEST(NewDocumentFile, RevisionWrapsAroundAtTheTopOfItsRange)
+{
+    TempDir dir;
+    TUVAset doc;
+    header::SetRevision(doc.Header(), std::numeric_limits<std::int32_t>::max());
+    ASSERT_TRUE(doc.SaveToFile(dir / "top.uva", 2));
+    EXPECT_EQ(doc.Revision(), std::numeric_limits<std::int32_t>::min());
 }
 
 } // namespace

@@ -1,4 +1,5 @@
 #include "model/records/RecordCorrections.h"
+#include "base/WrappingInt.h"
 
 #include "model/links/AddressKind.h"
 #include "model/records/AddressLinkRecord.h"
@@ -24,7 +25,7 @@ void CorrectPage(PageRecord r, std::size_t stored, const CorrectionContext& ctx)
         return;
     r.SetLanguage(1033);
     r.SetTextFormat(PageRecord::kLegacyText);
-    r.SetRevision(ctx.documentRevision - 1);
+    r.SetRevision(WrappingAdd(ctx.documentRevision, -1));
     r.SetPageId("");
     r.SetSlideDelay(5);
     r.SetI32(PageRecord::kUnnamed223, -1);
@@ -69,7 +70,7 @@ void ApplyLegacyCorrections(int kind, std::span<std::uint8_t> image, std::size_t
     case 3:
         if (stored < AttachedFileRecord::kSize) {
             AttachedFileRecord r(p);
-            r.SetRevision(ctx.documentRevision - 1);
+            r.SetRevision(WrappingAdd(ctx.documentRevision, -1));
             r.SetFileName(Unique(ctx, r.FileName()));
         }
         break;
@@ -79,7 +80,7 @@ void ApplyLegacyCorrections(int kind, std::span<std::uint8_t> image, std::size_t
             r.SetFileName(Unique(ctx, r.FileName()));
             r.SetOrigin(-1);
             r.SetU8(ImageRecord::kByte666, 0);
-            r.SetRevision(ctx.documentRevision - 1);
+            r.SetRevision(WrappingAdd(ctx.documentRevision, -1));
         }
         break;
     case 6: {
