@@ -436,12 +436,14 @@ void TUVAboxEditor::JoinInto(int firstPara, int lastPara)
     list.erase(list.begin() + lastPara);
 }
 
-bool TUVAboxEditor::Backspace()
+bool TUVAboxEditor::Backspace() { return DeletionKey(&TUVAboxEditor::BackspaceKey); }
+
+bool TUVAboxEditor::DeletionKey(bool (TUVAboxEditor::*key)())
 {
     if (m_changing || m_box.Count() == 0)
         return false;
     m_recordOpened = false;
-    const bool done = BackspaceKey();
+    const bool done = (this->*key)();
     if (done && m_recordOpened)
         NotifySelectionChanged(); // a new deletion record was opened
     return done;
@@ -463,16 +465,7 @@ bool TUVAboxEditor::BackspaceKey()
     return DeleteRange(m_box.CaretAt(p - 1, m_box.At(p - 1).Length()), m_caret, true);
 }
 
-bool TUVAboxEditor::Delete()
-{
-    if (m_changing || m_box.Count() == 0)
-        return false;
-    m_recordOpened = false;
-    const bool done = DeleteKey();
-    if (done && m_recordOpened)
-        NotifySelectionChanged(); // a new deletion record was opened
-    return done;
-}
+bool TUVAboxEditor::Delete() { return DeletionKey(&TUVAboxEditor::DeleteKey); }
 
 bool TUVAboxEditor::DeleteKey()
 {

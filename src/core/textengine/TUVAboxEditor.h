@@ -162,6 +162,9 @@ private:
     bool DeleteRange(const TCaretPos& s, const TCaretPos& e, bool recordStep);
     bool BackspaceKey();
     bool DeleteKey();
+    // Runs Backspace or Delete: refused while another change runs; reports a
+    // selection change when the key opened a new deletion record.
+    bool DeletionKey(bool (TUVAboxEditor::*key)());
     void SplitAt(int para, int index);
     void SplitUnlaid(int para, int index); // as SplitAt, without laying out
     void JoinInto(int firstPara, int lastPara);
